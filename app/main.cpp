@@ -1,0 +1,25 @@
+#include "platform/IniSettingsStore.h"
+#include "platform/QtPrompts.h"
+#include "shell/frmSplash.h"
+#include "shell/mdimain.h"
+
+#include <QApplication>
+
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    platform::QtPrompts prompts;
+    platform::IniSettingsStore settings;
+    // The whole argument string is one path, however the shell split it.
+    const QString commandLine = app.arguments().mid(1).join(QLatin1Char(' '));
+
+    std::unique_ptr<shell::mdimain> frame;
+    shell::frmSplash splash(shell::SplashTimings{}, [&] {
+        if (!frame)
+            frame = std::make_unique<shell::mdimain>(prompts, settings, commandLine);
+        frame->showDocumentWindow();
+    });
+    splash.show();
+    return app.exec();
+}

@@ -1,0 +1,116 @@
+#include "editor/DocumentWriter.h"
+
+#include "editor/Windows1252.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <optional>
+#include <string>
+
+namespace editor {
+
+namespace {
+
+constexpr size_t kChunk = 1 << 20;
+
+// Decodes one code point at pos and advances pos; nothing for a malformed sequence.
+std::optional<char32_t> nextCodePoint(std::string_view s, size_t& pos) {
+    const auto b0 = static_cast<unsigned char>(s[pos]);
+    const int extra = b0 < 0x80 ? 0 : b0 >= 0xF0 ? 3 : b0 >= 0xE0 ? 2 : b0 >= 0xC0 ? 1 : -1;
+    if (extra < 0 || pos + static_cast<size_t>(extra) >= s.size())
+        return std::nullopt;
+    char32_t cp = extra == 0 ? b0 : b0 & (0x3F >> extra);
+    for (int i = 1; i <= extra; ++i) {
+        const auto b = static_cast<unsigned char>(s[pos + static_cast<size_t>(i)]);
+        if ((b & 0xC0) != 0x80)
+            return std::nullopt;
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    pos += static_cast<size_t>(extra) + 1;
+    return cp;
+}
+
+bool fitsWindows1252(std::string_view utf8) {
+    for (size_t pos = 0; pos < utf8.size();) {
+        const auto cp = nextCodePoint(utf8, pos);
+        if (!cp || !unicodeToWindows1252(*cp))
+            return false;
+    }
+    return true;
+}
+
+QString failure(const QString& path, const QString& reason) {
+    return QCoreApplication::translate("DocumentWriter",
+                                       "Could not save \u201c%1\u201d: %2. The file on disk "
+                                       "was not changed.")
+        .arg(path, reason);
+}
+
+bool writeWindows1252(QSaveFile& file, std::string_view utf8) {
+    std::string out;
+    out.reserve(kChunk);
+    for (size_t pos = 0; pos < utf8.size();) {
+        out += static_cast<char>(*unicodeToWindows1252(*nextCodePoint(utf8, pos)));
+        if (out.size() >= kChunk || pos == utf8.size()) {
+            if (file.write(out.data(), static_cast<qint64>(out.size())) !=
+                static_cast<qint64>(out.size()))
+                return false;
+            out.clear();
+        }
+    }
+    return true;
+}
+
+bool writeBytes(QSaveFile& file, std::string_view bytes) {
+    for (size_t pos = 0; pos < bytes.size(); pos += kChunk) {
+        const auto piece = bytes.substr(pos, kChunk);
+        if (file.write(piece.data(), static_cast<qint64>(piece.size())) !=
+            static_cast<qint64>(piece.size()))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+WriteResult writeDocument(const QString& path, std::string_view utf8, TextEncoding encoding) {
+    WriteResult result;
+    if (QFileInfo(path).isDir()) {
+        result.errorMessage = failure(
+            path, QCoreApplication::translate("DocumentWriter", "it is a folder, not a file"));
+        return result;
+    }
+    if (encoding == TextEncoding::Windows1252 && !fitsWindows1252(utf8))
+        encoding = TextEncoding::Utf8;
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        result.errorMessage = failure(path, file.errorString());
+        return result;
+    }
+    bool written = true;
+    if (encoding == TextEncoding::Utf8WithBom)
+        written = file.write("\xEF\xBB\xBF", 3) == 3;
+    if (written) {
+        written = encoding == TextEncoding::Windows1252 ? writeWindows1252(file, utf8)
+                                                        : writeBytes(file, utf8);
+    }
+    if (!written) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        file.commit();
+        result.errorMessage = failure(path, reason);
+        return result;
+    }
+    if (!file.commit()) {
+        result.errorMessage = failure(path, file.errorString());
+        return result;
+    }
+    result.ok = true;
+    result.encoding = encoding;
+    return result;
+}
+
+} // namespace editor

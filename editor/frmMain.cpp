@@ -1,0 +1,304 @@
+#include "editor/frmMain.h"
+
+#include "editor/AppTitle.h"
+#include "editor/DocumentMenus.h"
+#include "editor/DocumentReader.h"
+#include "editor/DocumentWriter.h"
+#include "editor/SourceEditor.h"
+#include "editor/TabControl.h"
+#include "platform/Prompts.h"
+#include "shell/WindowPlacement.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMimeData>
+#include <QRadioButton>
+
+namespace editor {
+
+using platform::PromptAnswer;
+using platform::PromptButtons;
+using platform::PromptIcon;
+
+namespace {
+
+constexpr std::string_view kDefaultPage = "<!-- Feldt Ostra 1.1-->\r\n"
+                                          "<html>\r\n"
+                                          "<head>\r\n"
+                                          "<title>Untitled</title>\r\n"
+                                          "</head>\r\n"
+                                          "<body>\r\n"
+                                          "\r\n"
+                                          "</body>\r\n"
+                                          "</html>";
+
+const QString kFileFilter =
+    QStringLiteral("supported web documents (*.html *.xml *.htm *.asp *.css)");
+
+// Design geometry in twips: left, top, width, height.
+QRect twipsRect(int left, int top, int width, int height) {
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+QFont verdana(qreal points, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+frmMain::frmMain(platform::Prompts& prompts, platform::SettingsStore& settings, QWidget* parent)
+    : QWidget(parent), prompts_(prompts),
+      placement_(std::make_unique<shell::WindowPlacement>(settings, QStringLiteral("Settings"))),
+      menus_(std::make_unique<DocumentMenus>(this)) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Ostra Document"));
+    setAcceptDrops(true);
+    buildControls();
+    connectMenus();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildControls() {
+    XTab_ = new TabControl(this);
+    XTab_->setObjectName(QStringLiteral("XTab"));
+    XTab_->setGeometry(twipsRect(120, 120, 8295, 4815));
+
+    coding_ = new SourceEditor(XTab_);
+    coding_->setObjectName(QStringLiteral("coding"));
+    coding_->setGeometry(twipsRect(120, 480, 8055, 4215));
+    XTab_->addTab(QStringLiteral("Editing"), coding_);
+
+    WB_ = new QWidget(XTab_);
+    WB_->setObjectName(QStringLiteral("WB"));
+    WB_->setGeometry(twipsRect(120, 480, 8055, 4215));
+    XTab_->addTab(QStringLiteral("Preview"), WB_);
+
+    Frame1_ = new QGroupBox(QStringLiteral("Tools"), this);
+    Frame1_->setObjectName(QStringLiteral("Frame1"));
+    Frame1_->setFont(verdana(8.25, true));
+    Frame1_->setGeometry(twipsRect(8520, 120, 2535, 3735));
+
+    picBottomBar_ = new QWidget(this);
+    picBottomBar_->setObjectName(QStringLiteral("picBottomBar"));
+    picBottomBar_->setGeometry(twipsRect(120, 5040, 8295, 495));
+    picBottomBar_->setAutoFillBackground(true);
+    QPalette barPalette = picBottomBar_->palette();
+    barPalette.setColor(QPalette::Window, QColor(224, 224, 224));
+    picBottomBar_->setPalette(barPalette);
+
+    const std::array<const char*, 4> captions = {"HTML", "XML", "ASP", "CSS"};
+    const std::array<int, 4> lefts = {120, 960, 1680, 2400};
+    const std::array<int, 4> widths = {855, 735, 735, 735};
+    for (size_t i = 0; i < Option1_.size(); ++i) {
+        auto* option = new QRadioButton(QLatin1String(captions[i]), picBottomBar_);
+        option->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        option->setFont(verdana(8.25, false));
+        option->setGeometry(twipsRect(lefts[i], 120, widths[i], 255));
+        Option1_[i] = option;
+    }
+    Option1_[0]->setChecked(true);
+
+    filedisplay_ = new QLabel(picBottomBar_);
+    filedisplay_->setObjectName(QStringLiteral("filedisplay"));
+    filedisplay_->setGeometry(twipsRect(2640, 120, 45, 195));
+
+    Label1_ = new QLabel(QStringLiteral("-"), picBottomBar_);
+    Label1_->setObjectName(QStringLiteral("Label1_1"));
+    Label1_->setGeometry(twipsRect(0, 0, 135, 135));
+
+    connect(coding_, &QsciScintilla::textChanged, this, [this] { isSaved_ = false; });
+}
+
+void frmMain::connectMenus() {
+    const DocumentMenus& m = *menus_;
+    // Registered on the window as well, so the shortcuts work wherever the menus are shown.
+    addActions(m.shortcutActions());
+    QList<QKeySequence> keys;
+    for (const QAction* action : m.shortcutActions())
+        keys.append(action->shortcut());
+    coding_->releaseKeys(keys);
+
+    connect(m.mnuNew, &QAction::triggered, this, &frmMain::mnuNew_Click);
+    connect(m.mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
+    connect(m.mnuSave, &QAction::triggered, this, &frmMain::mnuSave_Click);
+    connect(m.mnuSaveAs, &QAction::triggered, this, &frmMain::mnuSaveAs_Click);
+    connect(m.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(m.mnuAbout, &QAction::triggered, this, &frmMain::aboutRequested);
+}
+
+QWidget* frmMain::outerWindow() {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        return sub;
+    return this;
+}
+
+frmMain::DocType frmMain::DocumentType() const {
+    for (size_t i = 0; i < Option1_.size(); ++i) {
+        if (Option1_[i]->isChecked())
+            return static_cast<DocType>(i);
+    }
+    return DocType::HTML;
+}
+
+void frmMain::create(const QString& commandLine) {
+    loadStep();
+    if (!commandLine.isEmpty())
+        OpenFile(QString(commandLine).remove(QLatin1Char('"')));
+    QWidget* outer = outerWindow();
+    if (!(outer->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+        outer->resize(twipsToPixels(10000), twipsToPixels(7000));
+}
+
+void frmMain::loadStep() {
+    if (QWidget* frame = window(); frame != this)
+        frame->setWindowTitle(kAppTitle);
+    isSaved_ = true;
+    currentFile_.clear();
+    setWindowTitle(QStringLiteral("Ostra Document"));
+    placement_->RestorePlacement(*outerWindow(), *this);
+
+    encoding_ = TextEncoding::Utf8;
+    lineEnd_ = LineEnd::CrLf;
+    coding_->setLineEnd(lineEnd_);
+    coding_->replaceText(kDefaultPage);
+    coding_->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
+    // The default page is unsaved but untouched: Open may replace it without asking.
+    coding_->setModified(false);
+}
+
+bool frmMain::OpenFile(const QString& path) {
+    DocumentReader reader(path);
+    if (!reader.probe()) {
+        showError(reader.errorMessage());
+        return false;
+    }
+    if (reader.info().hasNul) {
+        const PromptAnswer answer = prompts_.message(
+            this,
+            tr("\u201c%1\u201d holds NUL bytes and may not be a text file. Open it anyway? "
+               "Saving it unchanged writes the same bytes back.")
+                .arg(path),
+            kAppTitle, PromptIcon::Warning, PromptButtons::YesNo);
+        if (answer != PromptAnswer::Yes)
+            return false;
+    }
+    if (!coding_->loadFrom(reader)) {
+        showError(reader.errorMessage());
+        return false;
+    }
+    currentFile_ = path;
+    isSaved_ = true;
+    encoding_ = reader.info().encoding;
+    lineEnd_ = reader.info().lineEnd;
+    coding_->setLineEnd(lineEnd_);
+    coding_->moveCaretToStart();
+    coding_->setModified(false);
+    return true;
+}
+
+bool frmMain::SaveFile(const QString& path) {
+    const WriteResult result = writeDocument(path, coding_->textBytes(), encoding_);
+    if (!result.ok) {
+        showError(result.errorMessage);
+        return false;
+    }
+    encoding_ = result.encoding;
+    currentFile_ = path;
+    isSaved_ = true;
+    coding_->moveCaretToStart();
+    coding_->setModified(false);
+    return true;
+}
+
+void frmMain::mnuNew_Click() {
+    prompts_.message(this, QStringLiteral("Close this windows before continuing"),
+                     QStringLiteral("Feldt Ostra"), PromptIcon::Critical, PromptButtons::Ok);
+}
+
+void frmMain::mnuOpen_Click() {
+    if (coding_->isModified() && !settleUnsavedChanges())
+        return;
+    const QString path = ShowFileDialog(1);
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+void frmMain::mnuSave_Click() {
+    save();
+}
+
+bool frmMain::save() {
+    if (!currentFile_.isEmpty())
+        return SaveFile(currentFile_);
+    return saveAs();
+}
+
+void frmMain::mnuSaveAs_Click() {
+    saveAs();
+}
+
+bool frmMain::saveAs() {
+    const QString path = ShowFileDialog(2);
+    return !path.isEmpty() && SaveFile(path);
+}
+
+void frmMain::mnuExit_Click() {
+    placement_->SavePlacement(*outerWindow());
+    outerWindow()->close();
+}
+
+bool frmMain::settleUnsavedChanges() {
+    const PromptAnswer answer = prompts_.message(
+        this, QStringLiteral("You did not save your file. Do you want to save the page?"),
+        QStringLiteral("New Document"), PromptIcon::None, PromptButtons::YesNoCancel);
+    switch (answer) {
+    case PromptAnswer::Yes:
+        // A save that did not happen keeps the document: nothing is thrown away.
+        return save();
+    case PromptAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString frmMain::ShowFileDialog(int mode) {
+    const QString path = mode == 1 ? prompts_.openFileName(this, lastDialogPath_, kFileFilter)
+                                   : prompts_.saveFileName(this, lastDialogPath_, kFileFilter);
+    if (!path.isEmpty())
+        lastDialogPath_ = path;
+    return path;
+}
+
+void frmMain::showError(const QString& message) {
+    prompts_.message(this, message, kAppTitle, PromptIcon::Critical, PromptButtons::Ok);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (!isSaved_ && !settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    placement_->SavePlacement(*outerWindow());
+    event->accept();
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    prompts_.message(this, QStringLiteral("Done"), kAppTitle, PromptIcon::None, PromptButtons::Ok);
+}
+
+} // namespace editor

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "editor/TextEncoding.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QRadioButton;
+
+namespace platform {
+class Prompts;
+class SettingsStore;
+} // namespace platform
+
+namespace shell {
+class WindowPlacement;
+}
+
+namespace editor {
+
+class DocumentMenus;
+class SourceEditor;
+class TabControl;
+
+// The document window: one document, its source editor, panels and menus.
+// It lives inside the frame's MDI area; its outer window is the sub-window.
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    enum class DocType { HTML = 0, XML = 1, ASP = 2, CSS = 3 };
+
+    frmMain(platform::Prompts& prompts, platform::SettingsStore& settings,
+            QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Runs the creation steps once the window sits in its frame.
+    void create(const QString& commandLine);
+    // Runs when the window is created and every time it is reopened.
+    void loadStep();
+
+    const QString& CurrentFile() const { return currentFile_; }
+    bool IsSaved() const { return isSaved_; }
+    DocType DocumentType() const;
+    TextEncoding encoding() const { return encoding_; }
+
+    bool OpenFile(const QString& path);
+    bool SaveFile(const QString& path);
+
+    SourceEditor* coding() const { return coding_; }
+    const DocumentMenus& menus() const { return *menus_; }
+    // The sub-window around this widget inside the frame, or this widget alone.
+    QWidget* outerWindow();
+
+    // Menu commands.
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuSaveAs_Click();
+    void mnuExit_Click();
+
+signals:
+    void aboutRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildControls();
+    void connectMenus();
+    // Asks the save question; false when the user cancelled or the save did not happen.
+    bool settleUnsavedChanges();
+    bool save();
+    bool saveAs();
+    QString ShowFileDialog(int mode);
+    void showError(const QString& message);
+
+    platform::Prompts& prompts_;
+    std::unique_ptr<shell::WindowPlacement> placement_;
+    std::unique_ptr<DocumentMenus> menus_;
+
+    TabControl* XTab_ = nullptr;
+    SourceEditor* coding_ = nullptr;
+    QWidget* WB_ = nullptr;
+    QGroupBox* Frame1_ = nullptr;
+    QWidget* picBottomBar_ = nullptr;
+    std::array<QRadioButton*, 4> Option1_{};
+    QLabel* filedisplay_ = nullptr;
+    QLabel* Label1_ = nullptr;
+
+    QString currentFile_;
+    bool isSaved_ = true;
+    TextEncoding encoding_ = TextEncoding::Utf8;
+    LineEnd lineEnd_ = LineEnd::CrLf;
+    QString lastDialogPath_;
+};
+
+} // namespace editor

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+
+enum class PromptIcon { None, Critical, Warning };
+enum class PromptButtons { Ok, YesNo, YesNoCancel };
+enum class PromptAnswer { Ok, Yes, No, Cancel };
+
+// Every modal question the program asks goes through this interface, so that
+// tests can answer the questions without a person at the screen.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    virtual PromptAnswer message(QWidget* parent, const QString& text, const QString& title,
+                                 PromptIcon icon, PromptButtons buttons) = 0;
+    // Both return the full path chosen, or an empty string when the user cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& startPath,
+                                 const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& startPath,
+                                 const QString& filter) = 0;
+};
+
+} // namespace platform

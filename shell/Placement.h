@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+class SettingsStore;
+}
+
+namespace shell {
+
+// Size, position (twips) and state (0 normal, 1 minimized, 2 maximized) of a
+// window as kept in the settings store.
+struct Placement {
+    float width = 0;
+    float height = 0;
+    float x = 0;
+    float y = 0;
+    int windowState = 0;
+};
+
+// Text of a single-precision number: whole numbers have no decimal point.
+QString placementText(float twips);
+
+// Reads the five keys of section; a missing key, or one that does not hold a
+// number, gives its default. X and Y default to half the window's inner size.
+Placement readPlacement(const platform::SettingsStore& store, const QString& section,
+                        float innerWidth, float innerHeight);
+// Writes Width, Height, Y, X and WindowState, in that order.
+void writePlacement(platform::SettingsStore& store, const QString& section,
+                    const Placement& placement);
+
+} // namespace shell

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+class SettingsStore;
+}
+
+namespace shell {
+
+// Remembers one window's size, position and state under its own settings
+// section. `window` is the outer window: the top-level frame, or the MDI
+// sub-window around a document; `inner` is its client area.
+class WindowPlacement {
+public:
+    WindowPlacement(platform::SettingsStore& store, QString section);
+
+    void SavePlacement(const QWidget& window) const;
+    void RestorePlacement(QWidget& window, const QWidget& inner) const;
+
+private:
+    platform::SettingsStore& store_;
+    QString section_;
+};
+
+} // namespace shell

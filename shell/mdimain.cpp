@@ -1,0 +1,176 @@
+#include "shell/mdimain.h"
+
+#include "editor/AppTitle.h"
+#include "editor/DocumentMenus.h"
+#include "editor/SourceEditor.h"
+#include "editor/frmMain.h"
+#include "platform/KeyStates.h"
+#include "shell/WindowPlacement.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace shell {
+
+namespace {
+
+enum Panel { Text, Num, Caps, Ins, Scrl, Date, Time };
+
+void showKeyState(QLabel* panel, std::optional<bool> on) {
+    // Lit when on; greyed when off or when the platform cannot tell.
+    panel->setEnabled(on.value_or(false));
+}
+
+} // namespace
+
+mdimain::mdimain(platform::Prompts& prompts, platform::SettingsStore& settings, QString commandLine,
+                 QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts), settings_(settings),
+      commandLine_(std::move(commandLine)),
+      placement_(std::make_unique<WindowPlacement>(settings, QStringLiteral("mdiSettings"))),
+      area_(new QMdiArea(this)), mnuFile_(new QMenu(QStringLiteral("&File"), this)),
+      mnuHelp_(new QMenu(QStringLiteral("&Help"), this)), clock_(new QTimer(this)) {
+    setObjectName(QStringLiteral("mdimain"));
+    area_->setObjectName(QStringLiteral("mdiArea"));
+    // QMdiArea's own background is the palette's workspace (Dark) colour.
+    setCentralWidget(area_);
+
+    mnuFile_->setObjectName(QStringLiteral("mnuFile"));
+    mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* mnuNew = mnuFile_->addAction(QStringLiteral("&New"));
+    mnuNew->setObjectName(QStringLiteral("mnuNew"));
+    QAction* mnuAbout = mnuHelp_->addAction(QStringLiteral("&About Ostra..."));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    connect(mnuNew, &QAction::triggered, this, &mdimain::mnuNew_Click);
+    connect(mnuAbout, &QAction::triggered, this, &mdimain::aboutRequested);
+    showFrameMenus();
+
+    buildStatusBar();
+
+    // Set-up: placement, the design size, then placement again when loaded.
+    const QWidget& inner = *this;
+    placement_->RestorePlacement(*this, inner);
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+        resize(editor::twipsToPixels(11000), editor::twipsToPixels(9000));
+}
+
+mdimain::~mdimain() {
+    placement_->SavePlacement(*this);
+    qApp->removeEventFilter(this);
+}
+
+bool mdimain::isDocumentOpen() const {
+    return subWindow_ && !subWindow_->isHidden();
+}
+
+void mdimain::showDocumentWindow() {
+    if (!loaded_) {
+        loaded_ = true;
+        placement_->RestorePlacement(*this, *this);
+        show();
+    }
+    if (!document_) {
+        document_ = new editor::frmMain(prompts_, settings_);
+        subWindow_ = area_->addSubWindow(document_);
+        subWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
+        subWindow_->setObjectName(QStringLiteral("frmMainWindow"));
+        connect(document_, &editor::frmMain::aboutRequested, this, &mdimain::aboutRequested);
+        subWindow_->installEventFilter(this);
+        document_->create(commandLine_);
+    } else if (!isDocumentOpen()) {
+        document_->loadStep();
+        document_->show();
+    }
+    subWindow_->show();
+    subWindow_->raise();
+    area_->setActiveSubWindow(subWindow_);
+    showDocumentMenus();
+}
+
+void mdimain::mnuNew_Click() {
+    showDocumentWindow();
+}
+
+void mdimain::closeEvent(QCloseEvent* event) {
+    placement_->SavePlacement(*this);
+    if (isDocumentOpen() && !subWindow_->close()) {
+        event->ignore();
+        return;
+    }
+    placement_->SavePlacement(*this);
+    event->accept();
+}
+
+bool mdimain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == subWindow_ && event->type() == QEvent::Hide)
+        showFrameMenus();
+    if (event->type() == QEvent::KeyRelease) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_NumLock || key == Qt::Key_CapsLock || key == Qt::Key_ScrollLock ||
+            key == Qt::Key_Insert)
+            refreshStatusBar();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void mdimain::showFrameMenus() {
+    menuBar()->clear();
+    menuBar()->addMenu(mnuFile_);
+    menuBar()->addMenu(mnuHelp_);
+}
+
+void mdimain::showDocumentMenus() {
+    menuBar()->clear();
+    for (QMenu* menu : document_->menus().barMenus())
+        menuBar()->addAction(menu->menuAction());
+}
+
+void mdimain::buildStatusBar() {
+    statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
+    const std::array<const char*, 7> texts = {"Ostra Ready", "NUM", "CAPS", "INS", "SCRL", "", ""};
+    for (size_t i = 0; i < panels_.size(); ++i) {
+        auto* panel = new QLabel(QLatin1String(texts[i]), statusBar());
+        panel->setObjectName(QStringLiteral("sbStatusBar_%1").arg(i + 1));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setContentsMargins(4, 0, 4, 0);
+        if (i == Text)
+            statusBar()->addWidget(panel, 1);
+        else
+            statusBar()->addPermanentWidget(panel);
+        panels_[i] = panel;
+    }
+    qApp->installEventFilter(this);
+    connect(clock_, &QTimer::timeout, this, &mdimain::refreshStatusBar);
+    clock_->start(1000);
+    refreshStatusBar();
+}
+
+void mdimain::refreshStatusBar() {
+    const QLocale locale = QLocale::system();
+    const QDateTime now = QDateTime::currentDateTime();
+    panels_[Date]->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    // Hours and minutes in the user's own order and separators.
+    QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
+    timeFormat.remove(QRegularExpression(QStringLiteral("[:.]?s+")));
+    panels_[Time]->setText(locale.toString(now.time(), timeFormat));
+    // Insert is the editor's own toggle: lit unless the editor is in overtype.
+    showKeyState(panels_[Ins], document_
+                                   ? std::optional<bool>(!document_->coding()->overwriteMode())
+                                   : std::nullopt);
+    showKeyState(panels_[Num], platform::lockKeyState(platform::LockKey::NumLock));
+    showKeyState(panels_[Caps], platform::lockKeyState(platform::LockKey::CapsLock));
+    showKeyState(panels_[Scrl], platform::lockKeyState(platform::LockKey::ScrollLock));
+}
+
+} // namespace shell

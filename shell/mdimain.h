@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QTimer;
+
+namespace platform {
+class Prompts;
+class SettingsStore;
+} // namespace platform
+
+namespace editor {
+class frmMain;
+}
+
+namespace shell {
+
+class WindowPlacement;
+
+// The frame window: an MDI area holding the one document window, the status
+// bar, and File/Help menus of its own for while no document window is open.
+class mdimain : public QMainWindow {
+    Q_OBJECT
+public:
+    mdimain(platform::Prompts& prompts, platform::SettingsStore& settings, QString commandLine,
+            QWidget* parent = nullptr);
+    ~mdimain() override;
+
+    // Creates the document window the first time, reopens it when closed and
+    // brings it to the front when open. Shows the frame first.
+    void showDocumentWindow();
+
+    editor::frmMain* documentWindow() const { return document_; }
+    QMdiSubWindow* documentSubWindow() const { return subWindow_; }
+    bool isDocumentOpen() const;
+    QMdiArea* area() const { return area_; }
+
+    // The frame's own menu commands.
+    void mnuNew_Click();
+
+signals:
+    void aboutRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildStatusBar();
+    void refreshStatusBar();
+    void showFrameMenus();
+    void showDocumentMenus();
+
+    platform::Prompts& prompts_;
+    platform::SettingsStore& settings_;
+    QString commandLine_;
+    std::unique_ptr<WindowPlacement> placement_;
+    QMdiArea* area_;
+    QMenu* mnuFile_;
+    QMenu* mnuHelp_;
+    std::array<QLabel*, 7> panels_{};
+    QTimer* clock_;
+    bool loaded_ = false;
+    editor::frmMain* document_ = nullptr;
+    QMdiSubWindow* subWindow_ = nullptr;
+};
+
+} // namespace shell

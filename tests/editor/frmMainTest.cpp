@@ -1,0 +1,368 @@
+#include "editor/frmMain.h"
+#include "editor/DocumentMenus.h"
+#include "editor/SourceEditor.h"
+#include "support/Drops.h"
+#include "support/FakePrompts.h"
+#include "support/MemorySettings.h"
+#include "support/QtTestMain.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using editor::frmMain;
+using platform::PromptAnswer;
+using platform::PromptButtons;
+
+namespace {
+
+const QByteArray kDefaultPage = "<!-- Feldt Ostra 1.1-->\r\n<html>\r\n<head>\r\n"
+                                "<title>Untitled</title>\r\n</head>\r\n<body>\r\n\r\n"
+                                "</body>\r\n</html>";
+
+QByteArray readRaw(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void writeRaw(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class frmMainTest : public ::testing::Test {
+protected:
+    FakePrompts prompts;
+    MemorySettings settings;
+    QTemporaryDir dir;
+    std::unique_ptr<frmMain> window;
+
+    void SetUp() override {
+        window = std::make_unique<frmMain>(prompts, settings);
+        window->create(QString());
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QByteArray text() const {
+        const std::string_view bytes = window->coding()->textBytes();
+        return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    }
+    void showAndFocusEditor() {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->coding()->setFocus();
+    }
+    // Types into the editor the way a user does.
+    void type(const char* keys) { QTest::keyClicks(window->coding()->viewport(), keys); }
+    int caret() const {
+        return static_cast<int>(window->coding()->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS));
+    }
+};
+
+} // namespace
+
+TEST_F(frmMainTest, NewWindowHoldsTheNineLineDefaultPageUnsavedAndUntitled) {
+    EXPECT_EQ(text(), kDefaultPage);
+    EXPECT_FALSE(window->IsSaved());
+    EXPECT_TRUE(window->CurrentFile().isEmpty());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Ostra Document"));
+    EXPECT_EQ(window->DocumentType(), frmMain::DocType::HTML);
+    EXPECT_EQ(window->size(), QSize(666, 466));
+}
+
+TEST_F(frmMainTest, MenuTreeHasEveryCaptionShortcutAndState) {
+    struct Item {
+        const char* name;
+        const char* caption;
+        const char* shortcut;
+        bool visible;
+        bool enabled;
+    };
+    const Item items[] = {
+        {"mnuFile", "&File", "", true, true},
+        {"mnuNew", "&New", "Ctrl+N", true, true},
+        {"mnuOpen", "&Open", "Ctrl+O", true, true},
+        {"mnuSave", "&Save", "Ctrl+S", true, true},
+        {"mnuSaveAs", "Save &As", "", true, true},
+        {"mnuExit", "&Exit", "", true, true},
+        {"mnuEdit", "&Edit", "", true, true},
+        {"mnuCut", "C&ut", "Ctrl+X", true, true},
+        {"mnuCopy", "&Copy", "Ctrl+C", true, true},
+        {"mnuPaste", "&Paste", "Ctrl+V", true, true},
+        {"mnuSelectAll", "Select &All", "Ctrl+A", true, true},
+        {"mnuInsert", "Insert", "", true, true},
+        {"mnuElements_0", "&Elements", "", true, true},
+        // Qt disables what it hides.
+        {"mnuProjects", "&Projects", "", false, false},
+        {"mnuNewProject", "&New Project", "", true, true},
+        {"mnuCloseProject", "&Close Project", "", true, true},
+        {"mnuLayout", "&View", "", true, true},
+        {"mnuTools", "&Tools", "Ctrl+T", true, true},
+        {"mnuBottomBar", "&Bottom Bar", "Ctrl+B", true, true},
+        {"mnuPage", "&Page", "", true, true},
+        {"mnuViewPage", "&View Page", "F5", true, true},
+        {"mnuVisual", "&Visual", "", false, false},
+        {"mnuHelp", "&Help", "", true, true},
+        {"mnuAbout", "&About Ostra...", "", true, true},
+        {"mnupopup", "Popupmenu", "", false, false},
+        {"mnu_cut", "C&ut", "", true, true},
+        {"mnu_BottomBar", "&Bottom Bar", "", true, true},
+    };
+    for (const Item& item : items) {
+        SCOPED_TRACE(item.name);
+        QAction* action = nullptr;
+        for (QAction* a : window->findChildren<QAction*>(QLatin1String(item.name)))
+            action = a;
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->text(), QLatin1String(item.caption));
+        EXPECT_EQ(action->shortcut().toString(), QLatin1String(item.shortcut));
+        EXPECT_EQ(action->isVisible(), item.visible);
+        EXPECT_EQ(action->isEnabled(), item.enabled);
+    }
+    const auto& m = window->menus();
+    EXPECT_TRUE(m.mnuTools->isChecked());
+    EXPECT_TRUE(m.mnuBottomBar->isChecked());
+    EXPECT_EQ(m.mnuFile->actions().size(), 7);
+    EXPECT_TRUE(m.mnufileCut->isSeparator());
+}
+
+TEST_F(frmMainTest, ControlsSitAtTheirDesignGeometry) {
+    struct Control {
+        const char* name;
+        QRect pixels;
+    };
+    const Control controls[] = {
+        {"XTab", {8, 8, 553, 321}},       {"coding", {8, 32, 537, 281}},
+        {"Frame1", {568, 8, 169, 249}},   {"picBottomBar", {8, 336, 553, 33}},
+        {"Option1_0", {8, 8, 57, 17}},    {"Option1_3", {160, 8, 49, 17}},
+        {"filedisplay", {176, 8, 3, 13}}, {"Label1_1", {0, 0, 9, 9}},
+    };
+    for (const Control& c : controls) {
+        auto* widget = window->findChild<QWidget*>(QLatin1String(c.name));
+        ASSERT_NE(widget, nullptr) << c.name;
+        EXPECT_EQ(widget->geometry(), c.pixels) << c.name;
+    }
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Label1_1"))->text(), QStringLiteral("-"));
+    EXPECT_EQ(window->findChild<QRadioButton*>(QStringLiteral("Option1_2"))->text(),
+              QStringLiteral("ASP"));
+}
+
+TEST_F(frmMainTest, OpenFileMakesTheDocumentTitledSavedWithCaretAtStart) {
+    writeRaw(path(QStringLiteral("PAGE.XML")), "<a/>\n<b/>");
+    ASSERT_TRUE(window->OpenFile(path(QStringLiteral("PAGE.XML"))));
+    EXPECT_EQ(text(), QByteArray("<a/>\n<b/>"));
+    EXPECT_EQ(window->CurrentFile(), path(QStringLiteral("PAGE.XML")));
+    EXPECT_TRUE(window->IsSaved());
+    EXPECT_EQ(caret(), 0);
+
+    writeRaw(path(QStringLiteral("empty.html")), "");
+    ASSERT_TRUE(window->OpenFile(path(QStringLiteral("empty.html"))));
+    EXPECT_EQ(text(), QByteArray());
+    EXPECT_TRUE(window->IsSaved());
+}
+
+TEST_F(frmMainTest, FailedOpenNamesTheFileAndKeepsTheDocument) {
+    EXPECT_FALSE(window->OpenFile(path(QStringLiteral("missing.html"))));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(prompts.messages[0].text.contains(QLatin1String("missing.html")));
+    EXPECT_EQ(text(), kDefaultPage);
+    EXPECT_TRUE(window->CurrentFile().isEmpty());
+    EXPECT_FALSE(window->IsSaved());
+}
+
+TEST_F(frmMainTest, FileWithNulBytesIsOpenedOnlyWhenTheUserAgrees) {
+    writeRaw(path(QStringLiteral("bin.dat")), QByteArray("a\0b", 3));
+    prompts.answers = {PromptAnswer::No};
+    EXPECT_FALSE(window->OpenFile(path(QStringLiteral("bin.dat"))));
+    EXPECT_EQ(text(), kDefaultPage);
+
+    prompts.answers = {PromptAnswer::Yes};
+    ASSERT_TRUE(window->OpenFile(path(QStringLiteral("bin.dat"))));
+    EXPECT_EQ(text(), QByteArray("a\0b", 3));
+    ASSERT_TRUE(window->SaveFile(path(QStringLiteral("copy.dat"))));
+    EXPECT_EQ(readRaw(path(QStringLiteral("copy.dat"))), QByteArray("a\0b", 3));
+}
+
+TEST(frmMainCommandLine, QuotesAreRemovedAndTheWholeLineIsOnePath) {
+    QTemporaryDir dir;
+    const QString spaced = dir.filePath(QStringLiteral("My Pages/a.html"));
+    QDir(dir.path()).mkdir(QStringLiteral("My Pages"));
+    writeRaw(spaced, "<p>hi</p>");
+    FakePrompts prompts;
+    MemorySettings settings;
+    {
+        frmMain window(prompts, settings);
+        window.create(QLatin1Char('"') + spaced + QLatin1Char('"'));
+        EXPECT_EQ(window.CurrentFile(), spaced);
+        EXPECT_TRUE(prompts.messages.empty());
+    }
+    {
+        writeRaw(dir.filePath(QStringLiteral("b.html")), "b");
+        frmMain window(prompts, settings);
+        window.create(spaced + QLatin1Char(' ') + dir.filePath(QStringLiteral("b.html")));
+        EXPECT_TRUE(window.CurrentFile().isEmpty());
+        ASSERT_EQ(prompts.messages.size(), 1u); // told that opening failed
+        const std::string_view bytes = window.coding()->textBytes();
+        EXPECT_EQ(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), kDefaultPage);
+    }
+}
+
+TEST_F(frmMainTest, SaveOnUntitledAsksForANameAndCancelWritesNothing) {
+    prompts.fileNames = {QString()};
+    window->mnuSave_Click();
+    EXPECT_EQ(prompts.dialogs, QStringList{QStringLiteral("save")});
+    EXPECT_FALSE(window->IsSaved());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+
+    // A name typed without extension gets none; the default page goes out byte for byte.
+    prompts.fileNames = {path(QStringLiteral("page"))};
+    window->mnuSave_Click();
+    EXPECT_EQ(readRaw(path(QStringLiteral("page"))), kDefaultPage);
+    EXPECT_EQ(window->CurrentFile(), path(QStringLiteral("page")));
+    EXPECT_TRUE(window->IsSaved());
+
+    // Titled now: Save writes without a dialog.
+    window->mnuSave_Click();
+    EXPECT_EQ(prompts.dialogs.size(), 2);
+}
+
+TEST_F(frmMainTest, FileDialogOffersOneFilterAndStartsAtTheLastChoice) {
+    prompts.fileNames = {path(QStringLiteral("one.html")), QString()};
+    window->mnuSaveAs_Click();
+    window->mnuOpen_Click();
+    EXPECT_EQ(prompts.dialogs, (QStringList{QStringLiteral("save"), QStringLiteral("open")}));
+    EXPECT_EQ(prompts.startPaths, (QStringList{QString(), path(QStringLiteral("one.html"))}));
+    EXPECT_EQ(prompts.filters[0],
+              QStringLiteral("supported web documents (*.html *.xml *.htm *.asp *.css)"));
+}
+
+TEST_F(frmMainTest, FailedSaveKeepsTheDocumentStateAndSaysWhy) {
+    EXPECT_FALSE(window->SaveFile(dir.path())); // a folder cannot be written as a file
+    EXPECT_TRUE(window->CurrentFile().isEmpty());
+    EXPECT_FALSE(window->IsSaved());
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(prompts.messages[0].text.contains(dir.path()));
+}
+
+TEST_F(frmMainTest, ClosePromptAnswers) {
+    struct Case {
+        const char* name;
+        std::deque<PromptAnswer> answers;
+        std::deque<QString> fileNames;
+        bool closes;
+        bool saved;
+    };
+    const Case cases[] = {
+        {"No closes without saving", {PromptAnswer::No}, {}, true, false},
+        {"Cancel keeps the window", {PromptAnswer::Cancel}, {}, false, false},
+        {"Yes saves then closes", {PromptAnswer::Yes}, {QStringLiteral("saved.html")}, true, true},
+        // The save did not happen, so the document is not thrown away.
+        {"Yes then cancelled dialog keeps the window",
+         {PromptAnswer::Yes},
+         {QString()},
+         false,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        QFile::remove(path(QStringLiteral("saved.html")));
+        prompts.messages.clear();
+        prompts.answers = c.answers;
+        prompts.fileNames.clear();
+        for (const QString& name : c.fileNames)
+            prompts.fileNames.push_back(name.isEmpty() ? name : path(name));
+        settings.writes.clear();
+        window->show();
+
+        EXPECT_EQ(window->close(), c.closes);
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(prompts.messages[0].text,
+                  QStringLiteral("You did not save your file. Do you want to save the page?"));
+        EXPECT_EQ(prompts.messages[0].title, QStringLiteral("New Document"));
+        EXPECT_EQ(prompts.messages[0].icon, platform::PromptIcon::None);
+        EXPECT_EQ(QFile::exists(path(QStringLiteral("saved.html"))), c.saved);
+        // Placement is saved only when the window really closes.
+        EXPECT_EQ(settings.writesTo(QStringLiteral("Settings")).size(), c.closes ? 5 : 0);
+    }
+}
+
+TEST_F(frmMainTest, SavedDocumentClosesWithoutAQuestion) {
+    ASSERT_TRUE(window->SaveFile(path(QStringLiteral("a.html"))));
+    window->show();
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(frmMainTest, OpenAsksFirstOnlyWhenTheTextWasEdited) {
+    writeRaw(path(QStringLiteral("b.html")), "b");
+    // The untouched default page is replaced without a question.
+    prompts.fileNames = {path(QStringLiteral("b.html"))};
+    window->mnuOpen_Click();
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(text(), QByteArray("b"));
+
+    showAndFocusEditor();
+    type("x");
+    prompts.answers = {PromptAnswer::Cancel};
+    window->mnuOpen_Click();
+    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.dialogs.size(), 1); // cancelled before the dialog
+    EXPECT_EQ(text(), QByteArray("xb"));
+
+    prompts.answers = {PromptAnswer::No};
+    prompts.fileNames = {path(QStringLiteral("b.html"))};
+    window->mnuOpen_Click();
+    EXPECT_EQ(text(), QByteArray("b"));
+}
+
+TEST_F(frmMainTest, EnterInsertsTheDocumentsOwnLineEnd) {
+    showAndFocusEditor();
+    window->coding()->moveCaretToStart();
+    QTest::keyClick(window->coding()->viewport(), Qt::Key_Return);
+    EXPECT_TRUE(text().startsWith("\r\n<!--"));
+
+    writeRaw(path(QStringLiteral("unix.html")), "a\nb");
+    ASSERT_TRUE(window->OpenFile(path(QStringLiteral("unix.html"))));
+    window->coding()->setFocus();
+    QTest::keyClick(window->coding()->viewport(), Qt::Key_Return);
+    EXPECT_EQ(text(), QByteArray("\na\nb"));
+    EXPECT_FALSE(window->IsSaved());
+}
+
+TEST_F(frmMainTest, CtrlSReachesSaveEvenWithTheEditorFocused) {
+    showAndFocusEditor();
+    prompts.fileNames = {path(QStringLiteral("k.html"))};
+    QTest::keyClick(window->coding()->viewport(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(prompts.dialogs, QStringList{QStringLiteral("save")});
+    EXPECT_EQ(readRaw(path(QStringLiteral("k.html"))), kDefaultPage);
+}
+
+TEST_F(frmMainTest, NewOnlyShowsItsMessage) {
+    window->mnuNew_Click();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Close this windows before continuing"));
+    EXPECT_EQ(prompts.messages[0].title, QStringLiteral("Feldt Ostra"));
+    EXPECT_EQ(prompts.messages[0].icon, platform::PromptIcon::Critical);
+    EXPECT_EQ(text(), kDefaultPage);
+}
+
+TEST_F(frmMainTest, DropOnTheWindowSurfaceOnlySaysDone) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path(QStringLiteral("x.html")))});
+    dropOn(window.get(), QPoint(600, 300), data);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Done"));
+    EXPECT_EQ(prompts.messages[0].title, QStringLiteral("Feldt Ostra 1.1"));
+    EXPECT_EQ(text(), kDefaultPage);
+}
+
+OSTRA_QT_TEST_MAIN

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/Prompts.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+// Answers the program's questions from a script and records what was asked.
+class FakePrompts final : public platform::Prompts {
+public:
+    struct Message {
+        QString text;
+        QString title;
+        platform::PromptIcon icon;
+        platform::PromptButtons buttons;
+    };
+
+    std::deque<platform::PromptAnswer> answers; // for questions; OK boxes need none
+    std::deque<QString> fileNames;              // chosen in the file dialogs ("" cancels)
+    std::vector<Message> messages;
+    QStringList dialogs;    // "open" or "save", in order
+    QStringList startPaths; // where each dialog started
+    QStringList filters;
+
+    platform::PromptAnswer message(QWidget*, const QString& text, const QString& title,
+                                   platform::PromptIcon icon,
+                                   platform::PromptButtons buttons) override {
+        messages.push_back({text, title, icon, buttons});
+        if (buttons == platform::PromptButtons::Ok)
+            return platform::PromptAnswer::Ok;
+        if (answers.empty())
+            return platform::PromptAnswer::Cancel;
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    QString openFileName(QWidget*, const QString& start, const QString& filter) override {
+        return dialog(QStringLiteral("open"), start, filter);
+    }
+    QString saveFileName(QWidget*, const QString& start, const QString& filter) override {
+        return dialog(QStringLiteral("save"), start, filter);
+    }
+
+private:
+    QString dialog(const QString& kind, const QString& start, const QString& filter) {
+        dialogs << kind;
+        startPaths << start;
+        filters << filter;
+        if (fileNames.empty())
+            return {};
+        QString name = fileNames.front();
+        fileNames.pop_front();
+        return name;
+    }
+};
