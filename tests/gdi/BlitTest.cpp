@@ -143,8 +143,8 @@ std::vector<COLORREF> stretchRow(const std::vector<COLORREF>& src, int destWidth
     for (int i = 0; i < static_cast<int>(src.size()); ++i)
         s.bitmap()->setPixel(i, 0, src[static_cast<std::size_t>(i)]);
     DeviceContext d = makeDc(destWidth, 1, 0x00777777);
-    EXPECT_TRUE(StretchBlt(d, 0, 0, destWidth, 1, s, 0, 0, static_cast<int>(src.size()), 1,
-                           SRCCOPY));
+    EXPECT_TRUE(
+        StretchBlt(d, 0, 0, destWidth, 1, s, 0, 0, static_cast<int>(src.size()), 1, SRCCOPY));
     return {d.bitmap()->row(0), d.bitmap()->row(0) + destWidth};
 }
 

@@ -11,8 +11,7 @@ using namespace gdi::test;
 
 namespace {
 
-const std::map<COLORREF, char> kLegend = {{kWhite, '.'}, {kRed, 'R'}, {kBlue, 'B'},
-                                          {kBlack, '#'}};
+const std::map<COLORREF, char> kLegend = {{kWhite, '.'}, {kRed, 'R'}, {kBlue, 'B'}, {kBlack, '#'}};
 
 TEST(Color, ComposesClampsAndSplits) {
     EXPECT_EQ(RGB(1, 2, 3), 0x00030201u);
@@ -132,7 +131,7 @@ TEST(FrameRectTest, BorderOnlyAndTwoColourEdgeBeyondTheBitmap) {
     EXPECT_EQ(picture(*dc.bitmap(), kLegend), (Rows{"RRRRR", "R...B", "R...B", "RBBBB"}));
 
     DeviceContext thin = makeDc(4, 3);
-    FrameRect(thin, {1, 0, 2, 3}, CreateSolidBrush(kRed)); // one column wide
+    FrameRect(thin, {1, 0, 2, 3}, CreateSolidBrush(kRed));  // one column wide
     FrameRect(thin, {2, 1, 2, 3}, CreateSolidBrush(kBlue)); // empty: nothing
     EXPECT_EQ(picture(*thin.bitmap(), kLegend), (Rows{".R..", ".R..", ".R.."}));
 }
