@@ -25,19 +25,21 @@ struct Xor {
     static COLORREF apply(COLORREF s, COLORREF d) { return s ^ d; }
 };
 
-struct Convert {
-    Conversion kind;
+struct ConvertColors {
     COLORREF sourceBk, one, zero;
+};
+
+// The source pixel in the destination's format; the kind is fixed at compile
+// time so the inner loops carry no branch on it.
+template <Conversion K> struct Convert {
+    const ConvertColors& c;
     COLORREF operator()(COLORREF s) const {
-        switch (kind) {
-        case Conversion::ColorToMono:
-            return s == sourceBk ? Bitmap::kMonoOne : 0;
-        case Conversion::MonoToColor:
-            return s != 0 ? one : zero;
-        case Conversion::None:
-            break;
-        }
-        return s;
+        if constexpr (K == Conversion::ColorToMono)
+            return s == c.sourceBk ? Bitmap::kMonoOne : 0;
+        else if constexpr (K == Conversion::MonoToColor)
+            return s != 0 ? c.one : c.zero;
+        else
+            return s;
     }
 };
 
@@ -74,25 +76,20 @@ AxisMap mapAxis(int destSize, int srcStart, int srcSize, int srcLimit) {
     return m;
 }
 
-template <class Op>
+template <class Op, class Conv>
 void copyRows(Bitmap& dst, int x0, int x1, int y0, int y1, const Bitmap& src, int offX, int offY,
-              const Convert& convert) {
+              const Conv& convert) {
     for (int y = y0; y < y1; ++y) {
         COLORREF* d = dst.row(y);
         const COLORREF* s = src.row(y + offY) + offX;
-        if (convert.kind == Conversion::None) {
-            for (int x = x0; x < x1; ++x)
-                d[x] = Op::apply(s[x], d[x]);
-        } else {
-            for (int x = x0; x < x1; ++x)
-                d[x] = Op::apply(convert(s[x]), d[x]);
-        }
+        for (int x = x0; x < x1; ++x)
+            d[x] = Op::apply(convert(s[x]), d[x]);
     }
 }
 
-template <class Op>
+template <class Op, class Conv>
 void stretchRows(Bitmap& dst, int x, int y, int width, int height, const Bitmap& src,
-                 const AxisMap& cols, const AxisMap& rows, const Convert& convert) {
+                 const AxisMap& cols, const AxisMap& rows, const Conv& convert) {
     const int i0 = std::max(0, -x), i1 = std::min(width, dst.width() - x);
     const int j0 = std::max(0, -y), j1 = std::min(height, dst.height() - y);
     for (int j = j0; j < j1; ++j) {
@@ -104,6 +101,10 @@ void stretchRows(Bitmap& dst, int x, int y, int width, int height, const Bitmap&
             const int cb = cols.begin[i], ce = cols.end[i];
             if (cb >= ce)
                 continue;
+            if (rb + 1 == re && cb + 1 == ce) {
+                d[i] = Op::apply(convert(src.pixel(cb, rb)), d[i]);
+                continue;
+            }
             COLORREF acc = kColorBits;
             for (int sy = rb; sy < re; ++sy) {
                 const COLORREF* s = src.row(sy);
@@ -115,9 +116,9 @@ void stretchRows(Bitmap& dst, int x, int y, int width, int height, const Bitmap&
     }
 }
 
-template <class Op>
+template <class Op, class Conv>
 void run(Bitmap& dst, int x, int y, int width, int height, const Bitmap& src, int srcX, int srcY,
-         int srcWidth, int srcHeight, const Convert& convert) {
+         int srcWidth, int srcHeight, const Conv& convert) {
     if (width == srcWidth && height == srcHeight) {
         // Destination pixels whose source pixel lies outside the source stay as they were.
         const int x0 = std::max({x, 0, x - srcX});
@@ -132,6 +133,27 @@ void run(Bitmap& dst, int x, int y, int width, int height, const Bitmap& src, in
     const AxisMap cols = mapAxis(width, srcX, srcWidth, src.width());
     const AxisMap rows = mapAxis(height, srcY, srcHeight, src.height());
     stretchRows<Op>(dst, x, y, width, height, src, cols, rows, convert);
+}
+
+template <class Conv>
+void dispatch(Bitmap& dst, int x, int y, int width, int height, const Bitmap& src, int srcX,
+              int srcY, int srcWidth, int srcHeight, RasterOp rop, const Conv& convert) {
+    switch (rop) {
+    case SRCCOPY:
+        run<Copy>(dst, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight, convert);
+        break;
+    case NOTSRCCOPY:
+        run<CopyInverted>(dst, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight, convert);
+        break;
+    case SRCAND:
+        run<And>(dst, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight, convert);
+        break;
+    case SRCINVERT:
+        run<Xor>(dst, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight, convert);
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace
@@ -149,30 +171,17 @@ void transferPixels(Bitmap& dst, int x, int y, int width, int height, const Bitm
         snapshot.emplace(srcIn);
     const Bitmap& src = snapshot ? *snapshot : srcIn;
 
-    Conversion kind = Conversion::None;
-    if (!src.isMono() && dst.isMono())
-        kind = Conversion::ColorToMono;
-    else if (src.isMono() && !dst.isMono())
-        kind = Conversion::MonoToColor;
-    const Convert convert{kind, colors.sourceBk, colors.destBk & kColorBits,
+    const ConvertColors c{colors.sourceBk, colors.destBk & kColorBits,
                           colors.destText & kColorBits};
-
-    switch (rop) {
-    case SRCCOPY:
-        run<Copy>(dst, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight, convert);
-        break;
-    case NOTSRCCOPY:
-        run<CopyInverted>(dst, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight, convert);
-        break;
-    case SRCAND:
-        run<And>(dst, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight, convert);
-        break;
-    case SRCINVERT:
-        run<Xor>(dst, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight, convert);
-        break;
-    default:
-        break;
-    }
+    if (!src.isMono() && dst.isMono())
+        dispatch(dst, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight, rop,
+                 Convert<Conversion::ColorToMono>{c});
+    else if (src.isMono() && !dst.isMono())
+        dispatch(dst, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight, rop,
+                 Convert<Conversion::MonoToColor>{c});
+    else
+        dispatch(dst, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight, rop,
+                 Convert<Conversion::None>{c});
 }
 
 } // namespace gdi

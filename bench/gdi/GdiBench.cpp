@@ -1,0 +1,169 @@
+// Repaint-sized workloads of the raster layer on a 100 x 40 button image.
+#include "platform/gdi/Gdi.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+using namespace gdi;
+
+namespace {
+
+constexpr int kW = 100, kH = 40;
+
+DeviceContext backImage() {
+    DeviceContext dc(SystemColors::pinned());
+    dc.selectBitmap(std::make_shared<Bitmap>(kW, kH));
+    return dc;
+}
+
+DeviceContext sprite() {
+    DeviceContext dc(SystemColors::pinned());
+    auto b = std::make_shared<Bitmap>(32, 32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            b->setPixel(x, y,
+                        (x - 16) * (x - 16) + (y - 16) * (y - 16) < 200 ? RGB(x * 8, y * 8, 90)
+                                                                        : kBlack);
+    dc.selectBitmap(std::move(b));
+    return dc;
+}
+
+// The mask / inverse-mask sequence with four scratch bitmaps, as a picture draw does it.
+void maskedBlit(DeviceContext& d, DeviceContext& s, int dx, int dy, COLORREF key) {
+    const int w = s.width(), h = s.height();
+    DeviceContext m = CreateCompatibleDC(d), n = CreateCompatibleDC(d);
+    DeviceContext r = CreateCompatibleDC(d), p = CreateCompatibleDC(d);
+    SelectObject(m, CreateBitmap(w, h, 1, 1));
+    SelectObject(n, CreateBitmap(w, h, 1, 1));
+    SelectObject(r, CreateCompatibleBitmap(d, w, h));
+    SelectObject(p, CreateCompatibleBitmap(d, w, h));
+    const COLORREF old = SetBkColor(s, key);
+    BitBlt(m, 0, 0, w, h, s, 0, 0, SRCCOPY);
+    SetBkColor(s, old);
+    BitBlt(n, 0, 0, w, h, m, 0, 0, NOTSRCCOPY);
+    BitBlt(r, 0, 0, w, h, d, dx, dy, SRCCOPY);
+    BitBlt(r, 0, 0, w, h, m, 0, 0, SRCAND);
+    BitBlt(p, 0, 0, w, h, s, 0, 0, SRCCOPY);
+    BitBlt(p, 0, 0, w, h, n, 0, 0, SRCAND);
+    BitBlt(r, 0, 0, w, h, p, 0, 0, SRCINVERT);
+    BitBlt(d, dx, dy, w, h, r, 0, 0, SRCCOPY);
+}
+
+void faceAndFrames(DeviceContext& dc) {
+    FillRect(dc, {0, 0, kW, kH}, CreateSolidBrush(0x8000000F));
+    FrameRect(dc, {0, 0, kW, kH}, CreateSolidBrush(0x80000010));
+    FrameRect(dc, {0, 0, kW + 1, kH + 1}, CreateSolidBrush(0x80000014));
+    FrameRect(dc, {0, 0, kW - 1, kH - 1}, CreateSolidBrush(0x80000010));
+}
+
+void gradient(DeviceContext& dc) {
+    for (int y = 1; y <= 25; ++y) {
+        SelectObject(dc, CreatePen(PS_SOLID, 1, RGB(236 - y, 233 - y, 216 - y)));
+        MoveToEx(dc, 0, y);
+        LineTo(dc, kW, y);
+    }
+}
+
+void BM_FillRect(benchmark::State& state) {
+    DeviceContext dc = backImage();
+    for (auto _ : state) {
+        FillRect(dc, {0, 0, kW, kH}, CreateSolidBrush(0x8000000F));
+        benchmark::DoNotOptimize(dc.bitmap()->row(0));
+    }
+}
+BENCHMARK(BM_FillRect);
+
+void BM_GradientLines(benchmark::State& state) {
+    DeviceContext dc = backImage();
+    for (auto _ : state) {
+        gradient(dc);
+        benchmark::DoNotOptimize(dc.bitmap()->row(0));
+    }
+}
+BENCHMARK(BM_GradientLines);
+
+void BM_MaskedBlit32(benchmark::State& state) {
+    DeviceContext dc = backImage();
+    DeviceContext s = sprite();
+    for (auto _ : state) {
+        maskedBlit(dc, s, 34, 4, kBlack);
+        benchmark::DoNotOptimize(dc.bitmap()->row(0));
+    }
+}
+BENCHMARK(BM_MaskedBlit32);
+
+void BM_StretchBlt(benchmark::State& state) {
+    DeviceContext dc = backImage();
+    DeviceContext s = sprite();
+    const int size = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        StretchBlt(dc, 0, 0, size, size, s, 0, 0, 32, 32, SRCCOPY);
+        benchmark::DoNotOptimize(dc.bitmap()->row(0));
+    }
+}
+BENCHMARK(BM_StretchBlt)->Arg(16)->Arg(32)->Arg(40);
+
+void BM_DrawStateDisabled(benchmark::State& state) {
+    DeviceContext dc = backImage();
+    const DeviceContext s = sprite();
+    for (auto _ : state) {
+        DrawStateA(dc, std::nullopt, *s.bitmap(), 34, 4, DST_BITMAP | DSS_DISABLED);
+        benchmark::DoNotOptimize(dc.bitmap()->row(0));
+    }
+}
+BENCHMARK(BM_DrawStateDisabled);
+
+// Fill, frames, 25 gradient lines, a 32 x 32 masked blit and the focus rectangle.
+void BM_RepaintWithoutText(benchmark::State& state) {
+    DeviceContext dc = backImage();
+    DeviceContext s = sprite();
+    for (auto _ : state) {
+        faceAndFrames(dc);
+        gradient(dc);
+        maskedBlit(dc, s, 34, 4, kBlack);
+        DrawFocusRect(dc, {4, 4, kW - 4, kH - 4});
+        benchmark::DoNotOptimize(dc.bitmap()->row(0));
+    }
+}
+BENCHMARK(BM_RepaintWithoutText);
+
+void BM_CaptionMeasureAndDraw(benchmark::State& state) {
+    DeviceContext dc = backImage();
+    dc.setTextRendering(state.range(0) ? TextRendering::Antialiased : TextRendering::Aliased);
+    DrawTextParams params{20, 1, 1, 1, 0};
+    for (auto _ : state) {
+        Rect r{4, 4, kW - 4, kH - 4};
+        DrawTextExA(dc, "&Save file", r, 0x415, &params);
+        DrawTextExA(dc, "&Save file", r, 0x15, &params);
+        benchmark::DoNotOptimize(dc.bitmap()->row(0));
+    }
+}
+BENCHMARK(BM_CaptionMeasureAndDraw)->Arg(0)->Arg(1);
+
+void BM_FullRepaint(benchmark::State& state) {
+    DeviceContext dc = backImage();
+    DeviceContext s = sprite();
+    DrawTextParams params{20, 1, 1, 1, 0};
+    for (auto _ : state) {
+        faceAndFrames(dc);
+        gradient(dc);
+        maskedBlit(dc, s, 4, 4, kBlack);
+        DrawFocusRect(dc, {4, 4, kW - 4, kH - 4});
+        Rect r{40, 4, kW - 4, kH - 4};
+        DrawTextExA(dc, "&Save", r, 0x415, &params);
+        DrawTextExA(dc, "&Save", r, 0x15, &params);
+        benchmark::DoNotOptimize(dc.bitmap()->row(0));
+    }
+}
+BENCHMARK(BM_FullRepaint);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv); // glyphs need it
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
