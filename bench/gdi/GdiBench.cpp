@@ -141,6 +141,16 @@ void BM_CaptionMeasureAndDraw(benchmark::State& state) {
 }
 BENCHMARK(BM_CaptionMeasureAndDraw)->Arg(0)->Arg(1);
 
+void BM_CaptionMeasure(benchmark::State& state) {
+    DeviceContext dc = backImage();
+    DrawTextParams params{20, 1, 1, 1, 0};
+    for (auto _ : state) {
+        Rect r{4, 4, kW - 4, kH - 4};
+        benchmark::DoNotOptimize(DrawTextExA(dc, "&Save file", r, 0x415, &params));
+    }
+}
+BENCHMARK(BM_CaptionMeasure);
+
 void BM_FullRepaint(benchmark::State& state) {
     DeviceContext dc = backImage();
     DeviceContext s = sprite();

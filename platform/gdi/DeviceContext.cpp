@@ -1,5 +1,7 @@
 #include "platform/gdi/DeviceContext.h"
 
+#include "platform/gdi/GlyphCache.h"
+
 #include <utility>
 
 namespace gdi {
@@ -31,9 +33,16 @@ COLORREF DeviceContext::nativeColor(COLORREF c) const {
     return bitmap_ ? bitmap_->toNative(rgb) : (rgb & kColorBits);
 }
 
+GlyphCache& DeviceContext::glyphCache() {
+    if (!glyphs_)
+        glyphs_ = std::make_shared<GlyphCache>();
+    return *glyphs_;
+}
+
 DeviceContext CreateCompatibleDC(const DeviceContext& ref) {
     DeviceContext dc(ref.systemColors());
     dc.setTextRendering(ref.textRendering());
+    dc.glyphs_ = ref.glyphs_;
     return dc;
 }
 

@@ -12,6 +12,8 @@
 
 namespace gdi {
 
+class GlyphCache;
+
 // Antialiased glyphs on screen; Aliased gives exact, reproducible text pixels.
 enum class TextRendering { Antialiased, Aliased };
 
@@ -59,12 +61,17 @@ public:
     TextRendering textRendering() const { return textRendering_; }
     void setTextRendering(TextRendering r) { textRendering_ = r; }
 
+    // Glyphs rendered for this context's text; shared with compatible contexts.
+    GlyphCache& glyphCache();
+
     // The pixel value a colour writes into the selected bitmap: references are
     // resolved through this context's system colours, then converted to the
     // bitmap's format.
     COLORREF nativeColor(COLORREF c) const;
 
 private:
+    friend DeviceContext CreateCompatibleDC(const DeviceContext& ref);
+
     std::shared_ptr<Bitmap> bitmap_;
     Pen pen_;
     Brush brush_;
@@ -74,6 +81,7 @@ private:
     Point position_;
     SystemColors colors_;
     TextRendering textRendering_ = TextRendering::Antialiased;
+    std::shared_ptr<GlyphCache> glyphs_; // made on first use
 };
 
 // A memory context sharing ref's system colours and text rendering, no bitmap.

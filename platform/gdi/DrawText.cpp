@@ -1,12 +1,8 @@
 #include "platform/gdi/DrawText.h"
 
 #include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/GlyphCache.h"
 #include "platform/gdi/TextLayout.h"
-
-#include <QFont>
-#include <QFontMetrics>
-#include <QImage>
-#include <QPainter>
 
 #include <algorithm>
 
@@ -14,17 +10,17 @@ namespace gdi {
 
 namespace {
 
-// Blends a coverage image (alpha = ink) into dst at (left, top) in colour c, inside clip.
-void blendCoverage(Bitmap& dst, const QImage& coverage, int left, int top, const Rect& clip,
-                   COLORREF c) {
-    const Rect area = Rect{left, top, left + coverage.width(), top + coverage.height()}
-                          .intersected(clip)
-                          .intersected(Rect{0, 0, dst.width(), dst.height()});
+// Blends one glyph's coverage into dst in colour c, with the glyph's pen at
+// (penX, baseline), inside clip (already within the bitmap).
+void blendGlyph(Bitmap& dst, const GlyphCache::Glyph& g, int penX, int baseline, const Rect& clip,
+                COLORREF c) {
+    const int left = penX + g.left, top = baseline + g.top;
+    const Rect area = Rect{left, top, left + g.width, top + g.height}.intersected(clip);
     for (int y = area.top; y < area.bottom; ++y) {
-        const auto* src = reinterpret_cast<const QRgb*>(coverage.constScanLine(y - top));
+        const std::uint8_t* src = g.coverage.data() + static_cast<std::size_t>(y - top) * g.width;
         COLORREF* d = dst.row(y);
         for (int x = area.left; x < area.right; ++x) {
-            const unsigned a = qAlpha(src[x - left]);
+            const unsigned a = src[x - left];
             if (a == 0)
                 continue;
             if (a == 255 || dst.isMono()) {
@@ -41,38 +37,21 @@ void blendCoverage(Bitmap& dst, const QImage& coverage, int left, int top, const
     }
 }
 
-void drawLine(Bitmap& dst, const TextLine& line, const QFont& font, const QFontMetrics& metrics,
-              bool antialiased, int x, int top, const Rect& clip, COLORREF c) {
-    // Room for glyphs that reach past their advance (italics, overhangs).
-    const int pad = metrics.height();
-    QImage coverage(line.width + 2 * pad, metrics.ascent() + metrics.descent(),
-                    QImage::Format_ARGB32_Premultiplied);
-    if (coverage.isNull())
-        return;
-    coverage.fill(Qt::transparent);
-    {
-        QPainter painter(&coverage);
-        painter.setRenderHint(QPainter::TextAntialiasing, antialiased);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        for (int i = 0; i < line.text.size(); ++i) {
-            const QChar ch = line.text.at(i);
-            if (ch != QLatin1Char(' '))
-                painter.drawText(
-                    QPoint(pad + line.offsets[static_cast<std::size_t>(i)], metrics.ascent()),
-                    QString(ch));
-        }
+void drawLine(Bitmap& dst, const TextLine& line, GlyphCache::Face& face, int x, int top,
+              const Rect& clip, COLORREF c) {
+    const int baseline = top + face.ascent();
+    for (int i = 0; i < line.text.size(); ++i) {
+        const QChar ch = line.text.at(i);
+        if (ch != QLatin1Char(' '))
+            blendGlyph(dst, face.glyph(ch), x + line.offsets[static_cast<std::size_t>(i)], baseline,
+                       clip, c);
     }
-    blendCoverage(dst, coverage, x - pad, top, clip, c);
-
     if (line.underlined >= 0) {
         // One pixel high, below the baseline, the character's advance minus one pixel.
         const auto k = static_cast<std::size_t>(line.underlined);
         const int ux = x + line.offsets[k];
-        const Rect bar = Rect{ux, top + metrics.ascent() + 1, ux + line.advances[k] - 1,
-                              top + metrics.ascent() + 2}
-                             .intersected(clip)
-                             .intersected(Rect{0, 0, dst.width(), dst.height()});
+        const Rect bar =
+            Rect{ux, baseline + 1, ux + line.advances[k] - 1, baseline + 2}.intersected(clip);
         for (int y = bar.top; y < bar.bottom; ++y)
             std::fill(dst.row(y) + bar.left, dst.row(y) + bar.right, c);
     }
@@ -87,16 +66,11 @@ int DrawTextExA(DeviceContext& dc, std::string_view text, Rect& rect, unsigned f
     if (params)
         params->uiLengthDrawn = static_cast<unsigned>(text.size());
 
-    const bool antialiased = dc.textRendering() == TextRendering::Antialiased;
-    QFont font = dc.font().toQFont();
-    if (!antialiased)
-        font.setStyleStrategy(QFont::NoAntialias);
-    const QFontMetrics metrics(font);
-    const int lineHeight = metrics.ascent() + metrics.descent();
-
+    GlyphCache::Face& face = dc.glyphCache().face(dc.font(), dc.textRendering());
     const int wrapWidth = rect.width() - leftMargin - rightMargin;
     const TextLayout layout(decodeAnsi(text), format, wrapWidth,
-                            [&metrics](QChar c) { return metrics.horizontalAdvance(c); });
+                            [&face](QChar c) { return face.advance(c); });
+    const int lineHeight = face.lineHeight();
     const int height = static_cast<int>(layout.lines().size()) * lineHeight;
 
     if (format & DT_CALCRECT) {
@@ -108,6 +82,7 @@ int DrawTextExA(DeviceContext& dc, std::string_view text, Rect& rect, unsigned f
     Bitmap* dst = dc.bitmap();
     if (!dst)
         return height;
+    const Rect clip = rect.intersected(Rect{0, 0, dst->width(), dst->height()});
     const COLORREF c = dc.nativeColor(dc.textColor());
     int top = rect.top;
     if ((format & DT_VCENTER) && (format & DT_SINGLELINE))
@@ -118,7 +93,7 @@ int DrawTextExA(DeviceContext& dc, std::string_view text, Rect& rect, unsigned f
         const int x = (format & DT_CENTER)
                           ? (rect.left + leftMargin + rect.right - rightMargin - line.width) / 2
                           : rect.left + leftMargin;
-        drawLine(*dst, line, font, metrics, antialiased, x, top, rect, c);
+        drawLine(*dst, line, face, x, top, clip, c);
         top += lineHeight;
     }
     return height;
