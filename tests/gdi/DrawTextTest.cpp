@@ -187,6 +187,26 @@ TEST_F(DrawTextTest, ClippedToTheRectangleAndLinesBelowItSkipped) {
     EXPECT_EQ(DrawTextExA(dc, "a\nb", r, DT_CALCRECT, nullptr), 2 * lineHeight);
 }
 
+TEST_F(DrawTextTest, EachFontMeasuresWithItsOwnGlyphs) {
+    DeviceContext dc = textDc(1, 1);
+    DeviceContext scratch = CreateCompatibleDC(dc); // shares the glyph cache
+    SelectObject(scratch, testFont());
+    Font bold = testFont();
+    bold.bold = true;
+    Font big = testFont();
+    big.size = 24;
+    Rect plain{0, 0, 300, 100}, wide{0, 0, 300, 100}, tall{0, 0, 300, 100};
+    DrawTextExA(scratch, "Save", plain, DT_CALCRECT, nullptr);
+    SelectObject(dc, bold);
+    DrawTextExA(dc, "Save", wide, DT_CALCRECT, nullptr);
+    SelectObject(dc, big);
+    DrawTextExA(dc, "Save", tall, DT_CALCRECT, nullptr);
+    EXPECT_EQ(plain.width(), advance("Save"));
+    EXPECT_GT(wide.width(), plain.width());
+    EXPECT_GT(tall.height(), plain.height());
+    EXPECT_GT(tall.width(), wide.width());
+}
+
 TEST_F(DrawTextTest, TextColourMayBeASystemColourReference) {
     DeviceContext dc = textDc(30, 20);
     SetTextColor(dc, 0x80000000 | COLOR_BTNSHADOW);
