@@ -1,0 +1,40 @@
+#pragma once
+
+#include "anybutton/FontDesc.h"
+#include "anybutton/PictureRef.h"
+
+#include <QString>
+
+namespace anybutton {
+
+// What the window holding a button supplies to it. The holding window (or a
+// test) implements this; the button never looks at its parent directly.
+class ContainerServices {
+public:
+    virtual ~ContainerServices() = default;
+
+    virtual QString ambientDisplayName() const = 0;
+    virtual FontDesc ambientFont() const = 0;
+    // True when running, false in design mode.
+    virtual bool userMode() const = 0;
+
+    // The extender: position in the container's scale units, and whether this
+    // button is the container's default button.
+    virtual double extenderLeft() const = 0;
+    virtual double extenderTop() const = 0;
+    virtual bool extenderDefault() const = 0;
+
+    // The container's background picture (null when it has none) and the factor
+    // from its scale units to pixels.
+    virtual PictureRef containerPicture() const = 0;
+    virtual double containerUnitsPerPixel() const = 0;
+
+    // Screen resolution for HIMETRIC conversions.
+    virtual int screenDpiX() const = 0;
+    virtual int screenDpiY() const = 0;
+
+    // Called by every setter with the property's name, before any repaint.
+    virtual void propertyChanged(const QString& name) = 0;
+};
+
+} // namespace anybutton

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "anybutton/PropertyValue.h"
+
+#include <QString>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace anybutton {
+
+// The keyed store of one control instance. Keys match without regard to case;
+// writing a value equal to its default removes the key instead of storing it.
+// Order of first writing is kept, so a save reads back in the order it ran.
+class PropertyBag {
+public:
+    PropertyValue read(const QString& key, const PropertyValue& defaultValue) const;
+    void write(const QString& key, const PropertyValue& value, const PropertyValue& defaultValue);
+
+    bool contains(const QString& key) const { return find(key) != nullptr; }
+    std::optional<PropertyValue> value(const QString& key) const;
+    // Stores a value as given, defaults or not (loading a saved text, tools).
+    void set(const QString& key, const PropertyValue& value);
+    void remove(const QString& key);
+    std::vector<QString> keys() const;
+    int size() const { return static_cast<int>(entries_.size()); }
+
+    // One "key = kind payload" line per value, keys in lower case.
+    QString toText() const;
+    // Blank lines and lines starting with '#' are skipped. Throws
+    // std::invalid_argument naming the line on malformed input.
+    static PropertyBag fromText(const QString& text);
+
+    // A saved design: several bags, each under a "[name]" header line.
+    using Design = std::vector<std::pair<QString, PropertyBag>>;
+    static Design parseDesign(const QString& text);
+    static QString designText(const Design& design);
+
+private:
+    const PropertyValue* find(const QString& key) const;
+    void parseLine(const QString& line, int lineNumber);
+
+    std::vector<std::pair<QString, PropertyValue>> entries_;
+};
+
+} // namespace anybutton
