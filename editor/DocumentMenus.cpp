@@ -46,6 +46,13 @@ DocumentMenus::DocumentMenus(QWidget* owner) {
     mnuPaste =
         item(mnuEdit, "mnuPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
     mnuEditCut01 = separator(mnuEdit, "mnuEditCut01");
+    // The traditional second keys go through the same commands.
+    mnuCut->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
+    mnuCopy->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    mnuPaste->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
     mnuSelectAll = item(mnuEdit, "mnuSelectAll", QStringLiteral("Select &All"),
                         QKeySequence(Qt::CTRL | Qt::Key_A));
 

@@ -1,6 +1,7 @@
 #include "editor/frmMain.h"
 
 #include "editor/AppTitle.h"
+#include "editor/CommandState.h"
 #include "editor/DocumentMenus.h"
 #include "editor/DocumentReader.h"
 #include "editor/DocumentWriter.h"
@@ -10,12 +11,15 @@
 #include "shell/WindowPlacement.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QRadioButton>
 
 namespace editor {
@@ -115,7 +119,14 @@ void frmMain::buildControls() {
     Label1_->setObjectName(QStringLiteral("Label1_1"));
     Label1_->setGeometry(twipsRect(0, 0, 135, 135));
 
+    Label1_->installEventFilter(this);
+
     connect(coding_, &QsciScintilla::textChanged, this, [this] { isSaved_ = false; });
+    connect(coding_, &QsciScintilla::selectionChanged, this, &frmMain::refreshCommandState);
+    connect(coding_, &SourceEditor::rightButtonReleased, this, &frmMain::coding_MouseUp);
+    connect(coding_, &SourceEditor::filesDropped, this, &frmMain::coding_FilesDropped);
+    for (QRadioButton* option : Option1_)
+        connect(option, &QRadioButton::clicked, this, &frmMain::refreshCommandState);
 }
 
 void frmMain::connectMenus() {
@@ -124,7 +135,7 @@ void frmMain::connectMenus() {
     addActions(m.shortcutActions());
     QList<QKeySequence> keys;
     for (const QAction* action : m.shortcutActions())
-        keys.append(action->shortcut());
+        keys.append(action->shortcuts());
     coding_->releaseKeys(keys);
 
     connect(m.mnuNew, &QAction::triggered, this, &frmMain::mnuNew_Click);
@@ -133,6 +144,24 @@ void frmMain::connectMenus() {
     connect(m.mnuSaveAs, &QAction::triggered, this, &frmMain::mnuSaveAs_Click);
     connect(m.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(m.mnuAbout, &QAction::triggered, this, &frmMain::aboutRequested);
+
+    connect(m.mnuCut, &QAction::triggered, this, &frmMain::mnuCut_Click);
+    connect(m.mnuCopy, &QAction::triggered, this, &frmMain::mnuCopy_Click);
+    connect(m.mnuPaste, &QAction::triggered, this, &frmMain::mnuPaste_Click);
+    connect(m.mnuSelectAll, &QAction::triggered, this, &frmMain::mnuSelectAll_Click);
+    // A checkable item has already flipped its mark when `triggered` arrives.
+    connect(m.mnuTools, &QAction::triggered, this, [this](bool checked) { toggleTools(!checked); });
+    connect(m.mnuBottomBar, &QAction::triggered, this,
+            [this](bool checked) { toggleBottomBar(!checked); });
+
+    // The context menu's items only forward to their main-menu twins.
+    connect(m.mnu_cut, &QAction::triggered, this, &frmMain::mnuCut_Click);
+    connect(m.mnu_Copy, &QAction::triggered, this, &frmMain::mnuCopy_Click);
+    connect(m.mnu_Paste, &QAction::triggered, this, &frmMain::mnuPaste_Click);
+    connect(m.mnu_Tools, &QAction::triggered, this,
+            [this] { toggleTools(menus_->mnuTools->isChecked()); });
+    connect(m.mnu_BottomBar, &QAction::triggered, this,
+            [this] { toggleBottomBar(menus_->mnuBottomBar->isChecked()); });
 }
 
 QWidget* frmMain::outerWindow() {
@@ -156,6 +185,8 @@ void frmMain::create(const QString& commandLine) {
     QWidget* outer = outerWindow();
     if (!(outer->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
         outer->resize(twipsToPixels(10000), twipsToPixels(7000));
+    runLayout();
+    refreshCommandState();
 }
 
 void frmMain::loadStep() {
@@ -164,6 +195,7 @@ void frmMain::loadStep() {
     isSaved_ = true;
     currentFile_.clear();
     setWindowTitle(QStringLiteral("Ostra Document"));
+    refreshCommandState();
     placement_->RestorePlacement(*outerWindow(), *this);
 
     encoding_ = TextEncoding::Utf8;
@@ -197,6 +229,7 @@ bool frmMain::OpenFile(const QString& path) {
     }
     currentFile_ = path;
     isSaved_ = true;
+    refreshCommandState();
     encoding_ = reader.info().encoding;
     lineEnd_ = reader.info().lineEnd;
     coding_->setLineEnd(lineEnd_);
@@ -214,6 +247,7 @@ bool frmMain::SaveFile(const QString& path) {
     encoding_ = result.encoding;
     currentFile_ = path;
     isSaved_ = true;
+    refreshCommandState();
     coding_->moveCaretToStart();
     coding_->setModified(false);
     return true;
@@ -299,6 +333,185 @@ void frmMain::dragEnterEvent(QDragEnterEvent* event) {
 void frmMain::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     prompts_.message(this, QStringLiteral("Done"), kAppTitle, PromptIcon::None, PromptButtons::Ok);
+}
+
+} // namespace editor
+
+namespace editor {
+
+void frmMain::mnuCut_Click() {
+    const std::string_view selection = coding_->selectedBytes();
+    QApplication::clipboard()->setText(
+        QString::fromUtf8(selection.data(), static_cast<qsizetype>(selection.size())));
+    coding_->replaceSelection({});
+}
+
+void frmMain::mnuCopy_Click() {
+    const std::string_view selection = coding_->selectedBytes();
+    QApplication::clipboard()->setText(
+        QString::fromUtf8(selection.data(), static_cast<qsizetype>(selection.size())));
+}
+
+void frmMain::mnuPaste_Click() {
+    const QByteArray text = QApplication::clipboard()->text().toUtf8();
+    coding_->replaceSelection(std::string_view(text.constData(), static_cast<size_t>(text.size())));
+}
+
+void frmMain::mnuSelectAll_Click() {
+    coding_->setFocus();
+    coding_->setSelection(0, coding_->textLength());
+}
+
+void frmMain::toggleTools(bool wasChecked) {
+    Frame1_->setVisible(!wasChecked);
+    menus_->mnuTools->setChecked(!wasChecked);
+    runLayout();
+    refreshCommandState();
+}
+
+void frmMain::toggleBottomBar(bool wasChecked) {
+    picBottomBar_->setVisible(!wasChecked);
+    menus_->mnuBottomBar->setChecked(!wasChecked);
+    runLayout();
+    refreshCommandState();
+}
+
+void frmMain::Label1_Click() {
+    // Hides the bar but leaves the layout alone until the next resize or toggle.
+    picBottomBar_->hide();
+    refreshCommandState();
+}
+
+void frmMain::coding_MouseUp(const QPoint& globalPos) {
+    menus_->mnupopup->popup(globalPos);
+}
+
+void frmMain::coding_FilesDropped(const QStringList& paths) {
+    if (paths.size() > 1) {
+        prompts_.message(this,
+                         QStringLiteral("You do have more than 1 files. dropped. Feldt Ostra "
+                                        "will use the last file in the list"),
+                         kAppTitle, PromptIcon::None, PromptButtons::Ok);
+    }
+    if (coding_->isModified() && !settleUnsavedChanges())
+        return;
+    OpenFile(paths.last());
+}
+
+void frmMain::runLayout() {
+    const QWidget* outer = const_cast<frmMain*>(this)->outerWindow();
+    runPanelLayout(*this, outer->width() * kTwipsPerPixel, outer->height() * kTwipsPerPixel);
+}
+
+void frmMain::refreshCommandState() {
+    const DocumentMenus& m = *menus_;
+    CommandInputs in;
+    in.currentFile = currentFile_;
+    in.barVisible = !picBottomBar_->isHidden();
+    in.option = static_cast<int>(DocumentType());
+    in.selectionEmpty = !coding_->hasSelectedText();
+    in.toolsChecked = m.mnuTools->isChecked();
+    in.pasteEnabled = m.mnuPaste->isEnabled();
+    in.toolsEnabled = m.mnuTools->isEnabled();
+    in.barEnabled = m.mnuBottomBar->isEnabled();
+    const CommandState s = computeCommandState(in);
+
+    m.mnuBottomBar->setChecked(s.barChecked);
+    if (s.caption)
+        setWindowTitle(*s.caption);
+    if (s.option)
+        Option1_[static_cast<size_t>(*s.option)]->setChecked(true);
+    m.mnuViewPage->setEnabled(s.previewEnabled);
+    m.mnuCut->setEnabled(s.cutEnabled);
+    m.mnuCopy->setEnabled(s.copyEnabled);
+    m.mnu_cut->setEnabled(s.cutEnabled);
+    m.mnu_Copy->setEnabled(s.copyEnabled);
+    m.mnu_Paste->setEnabled(s.pasteTwinEnabled);
+    m.mnu_Tools->setEnabled(s.toolsTwinEnabled);
+    m.mnu_BottomBar->setEnabled(s.barTwinEnabled);
+    m.mnu_Tools->setChecked(s.toolsTwinChecked);
+    m.mnu_BottomBar->setChecked(s.barTwinChecked);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    runLayout();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label1_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        Label1_->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        Label1_Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool frmMain::toolsShown() const {
+    return !Frame1_->isHidden();
+}
+
+bool frmMain::barShown() const {
+    return !picBottomBar_->isHidden();
+}
+
+int frmMain::get(LayoutProperty property) const {
+    switch (property) {
+    case LayoutProperty::TabWidth:
+        return XTab_->width() * kTwipsPerPixel;
+    case LayoutProperty::TabHeight:
+        return XTab_->height() * kTwipsPerPixel;
+    case LayoutProperty::FrameLeft:
+        return Frame1_->x() * kTwipsPerPixel;
+    case LayoutProperty::CodingWidth:
+        return coding_->width() * kTwipsPerPixel;
+    case LayoutProperty::CodingHeight:
+        return coding_->height() * kTwipsPerPixel;
+    case LayoutProperty::BrowserWidth:
+        return WB_->width() * kTwipsPerPixel;
+    case LayoutProperty::BrowserHeight:
+        return WB_->height() * kTwipsPerPixel;
+    case LayoutProperty::BarTop:
+        return picBottomBar_->y() * kTwipsPerPixel;
+    case LayoutProperty::BarWidth:
+        return picBottomBar_->width() * kTwipsPerPixel;
+    }
+    return 0;
+}
+
+bool frmMain::set(LayoutProperty property, int twips) {
+    const int px = twips / kTwipsPerPixel;
+    auto size = [px](QWidget* w, bool width) {
+        // A control refuses a negative size, as while the window is minimised.
+        if (px < 0)
+            return false;
+        w->resize(width ? px : w->width(), width ? w->height() : px);
+        return true;
+    };
+    switch (property) {
+    case LayoutProperty::TabWidth:
+        return size(XTab_, true);
+    case LayoutProperty::TabHeight:
+        return size(XTab_, false);
+    case LayoutProperty::FrameLeft:
+        Frame1_->move(px, Frame1_->y());
+        return true;
+    case LayoutProperty::CodingWidth:
+        return size(coding_, true);
+    case LayoutProperty::CodingHeight:
+        return size(coding_, false);
+    case LayoutProperty::BrowserWidth:
+        return size(WB_, true);
+    case LayoutProperty::BrowserHeight:
+        return size(WB_, false);
+    case LayoutProperty::BarTop:
+        picBottomBar_->move(picBottomBar_->x(), px);
+        return true;
+    case LayoutProperty::BarWidth:
+        return size(picBottomBar_, true);
+    }
+    return false;
 }
 
 } // namespace editor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/PanelLayout.h"
 #include "editor/TextEncoding.h"
 
 #include <QWidget>
@@ -29,7 +30,7 @@ class TabControl;
 
 // The document window: one document, its source editor, panels and menus.
 // It lives inside the frame's MDI area; its outer window is the sub-window.
-class frmMain : public QWidget {
+class frmMain : public QWidget, private LayoutTarget {
     Q_OBJECT
 public:
     enum class DocType { HTML = 0, XML = 1, ASP = 2, CSS = 3 };
@@ -62,12 +63,27 @@ public:
     void mnuSave_Click();
     void mnuSaveAs_Click();
     void mnuExit_Click();
+    void mnuCut_Click();
+    void mnuCopy_Click();
+    void mnuPaste_Click();
+    void mnuSelectAll_Click();
+    // Panel toggles; `wasChecked` is the menu item's check mark before the click.
+    void toggleTools(bool wasChecked);
+    void toggleBottomBar(bool wasChecked);
+    void Label1_Click();
+
+    // Lays out the tab control, editor, browser and panels for the current size.
+    void runLayout();
+    // Brings captions, document type, enabled states and check marks up to date.
+    void refreshCommandState();
 
 signals:
     void aboutRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -80,6 +96,14 @@ private:
     bool saveAs();
     QString ShowFileDialog(int mode);
     void showError(const QString& message);
+    void coding_MouseUp(const QPoint& globalPos);
+    void coding_FilesDropped(const QStringList& paths);
+
+    // LayoutTarget
+    bool toolsShown() const override;
+    bool barShown() const override;
+    int get(LayoutProperty property) const override;
+    bool set(LayoutProperty property, int twips) override;
 
     platform::Prompts& prompts_;
     std::unique_ptr<shell::WindowPlacement> placement_;
