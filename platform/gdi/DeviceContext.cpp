@@ -2,6 +2,7 @@
 
 #include "platform/gdi/GlyphCache.h"
 
+#include <cstdint>
 #include <utility>
 
 namespace gdi {
@@ -46,16 +47,31 @@ DeviceContext CreateCompatibleDC(const DeviceContext& ref) {
     return dc;
 }
 
+namespace {
+
+// We choose: a bitmap above 64 Mi pixels (256 MB) is not made; the factories
+// return null like a failed creation, and drawing into a context without a
+// bitmap does nothing.
+constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
+
+std::shared_ptr<Bitmap> makeBitmap(int width, int height, BitmapFormat format) {
+    if (std::int64_t{width} * height > kMaxPixels && width > 0 && height > 0)
+        return nullptr;
+    return std::make_shared<Bitmap>(width, height, format);
+}
+
+} // namespace
+
 // We choose: a context without a bitmap counts as colour, so scratch bitmaps
 // made from a fresh memory context are colour bitmaps.
 std::shared_ptr<Bitmap> CreateCompatibleBitmap(const DeviceContext& ref, int width, int height) {
     const bool mono = ref.bitmap() && ref.bitmap()->isMono();
-    return std::make_shared<Bitmap>(width, height, mono ? BitmapFormat::Mono : BitmapFormat::Color);
+    return makeBitmap(width, height, mono ? BitmapFormat::Mono : BitmapFormat::Color);
 }
 
 std::shared_ptr<Bitmap> CreateBitmap(int width, int height, int planes, int bitsPerPixel) {
     const bool mono = planes * bitsPerPixel == 1;
-    return std::make_shared<Bitmap>(width, height, mono ? BitmapFormat::Mono : BitmapFormat::Color);
+    return makeBitmap(width, height, mono ? BitmapFormat::Mono : BitmapFormat::Color);
 }
 
 } // namespace gdi

@@ -88,10 +88,11 @@ private:
 DeviceContext CreateCompatibleDC(const DeviceContext& ref);
 
 // One-bit when ref holds a one-bit bitmap, colour otherwise (also for a context
-// with no bitmap). Starts black.
+// with no bitmap). Starts black. Null when the size is beyond what the layer makes.
 std::shared_ptr<Bitmap> CreateCompatibleBitmap(const DeviceContext& ref, int width, int height);
 
-// planes x bitsPerPixel == 1 gives a one-bit bitmap (all 0), anything else colour (black).
+// planes x bitsPerPixel == 1 gives a one-bit bitmap (all 0), anything else colour
+// (black). Null when the size is beyond what the layer makes.
 std::shared_ptr<Bitmap> CreateBitmap(int width, int height, int planes, int bitsPerPixel);
 
 inline std::shared_ptr<Bitmap> SelectObject(DeviceContext& dc, std::shared_ptr<Bitmap> b) {

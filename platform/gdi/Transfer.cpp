@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <vector>
 
@@ -43,35 +42,37 @@ template <Conversion K> struct Convert {
     }
 };
 
-// Source pixels [begin, end) that make up each destination pixel along one axis,
-// clipped to the source bitmap.
+using i64 = std::int64_t;
+
+i64 ceilDiv(i64 a, i64 b) {
+    return a >= 0 ? (a + b - 1) / b : -((-a) / b);
+}
+
+// The source pixels [begin, end) that make up destination pixels first..last-1
+// along one axis, clipped to the source bitmap (an empty range when none is
+// inside). Only visible destination pixels are mapped, so huge sizes cost nothing.
 struct AxisMap {
     std::vector<int> begin, end;
 };
 
-AxisMap mapAxis(int destSize, int srcStart, int srcSize, int srcLimit) {
+AxisMap mapAxis(int first, int last, i64 destSize, i64 srcStart, i64 srcSize, i64 srcLimit) {
     AxisMap m;
-    m.begin.resize(static_cast<std::size_t>(destSize));
-    m.end.resize(static_cast<std::size_t>(destSize));
-    const std::int64_t s = srcSize, d = destSize;
-    if (destSize >= srcSize) {
-        for (int i = 0; i < destSize; ++i) {
-            const int j = static_cast<int>(((2 * i + 1) * s - 1) / (2 * d));
-            m.begin[i] = srcStart + j;
-            m.end[i] = srcStart + j + 1;
+    const auto count = static_cast<std::size_t>(last - first);
+    m.begin.resize(count);
+    m.end.resize(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        const i64 i = first + static_cast<i64>(k);
+        i64 b, e;
+        if (destSize >= srcSize) {
+            b = ((2 * i + 1) * srcSize - 1) / (2 * destSize);
+            e = b + 1;
+        } else {
+            // The source pixels j with floor(((2j + 1) D - 1) / 2S) == i.
+            b = std::max<i64>(0, ceilDiv(2 * srcSize * i + 1 - destSize, 2 * destSize));
+            e = std::min(srcSize, ceilDiv(2 * srcSize * (i + 1) + 1 - destSize, 2 * destSize));
         }
-    } else {
-        std::fill(m.begin.begin(), m.begin.end(), std::numeric_limits<int>::max());
-        std::fill(m.end.begin(), m.end.end(), std::numeric_limits<int>::min());
-        for (int j = 0; j < srcSize; ++j) {
-            const auto i = static_cast<std::size_t>(((2 * j + 1) * d - 1) / (2 * s));
-            m.begin[i] = std::min(m.begin[i], srcStart + j);
-            m.end[i] = std::max(m.end[i], srcStart + j + 1);
-        }
-    }
-    for (int i = 0; i < destSize; ++i) {
-        m.begin[i] = std::max(m.begin[i], 0);
-        m.end[i] = std::min(m.end[i], srcLimit);
+        m.begin[k] = static_cast<int>(std::clamp<i64>(srcStart + b, 0, srcLimit));
+        m.end[k] = static_cast<int>(std::clamp<i64>(srcStart + e, 0, srcLimit));
     }
     return m;
 }
@@ -88,16 +89,14 @@ void copyRows(Bitmap& dst, int x0, int x1, int y0, int y1, const Bitmap& src, in
 }
 
 template <class Op, class Conv>
-void stretchRows(Bitmap& dst, int x, int y, int width, int height, const Bitmap& src,
-                 const AxisMap& cols, const AxisMap& rows, const Conv& convert) {
-    const int i0 = std::max(0, -x), i1 = std::min(width, dst.width() - x);
-    const int j0 = std::max(0, -y), j1 = std::min(height, dst.height() - y);
-    for (int j = j0; j < j1; ++j) {
-        COLORREF* d = dst.row(y + j) + x;
+void stretchRows(Bitmap& dst, int x0, int y0, const Bitmap& src, const AxisMap& cols,
+                 const AxisMap& rows, const Conv& convert) {
+    for (std::size_t j = 0; j < rows.begin.size(); ++j) {
         const int rb = rows.begin[j], re = rows.end[j];
         if (rb >= re)
             continue;
-        for (int i = i0; i < i1; ++i) {
+        COLORREF* d = dst.row(y0 + static_cast<int>(j)) + x0;
+        for (std::size_t i = 0; i < cols.begin.size(); ++i) {
             const int cb = cols.begin[i], ce = cols.end[i];
             if (cb >= ce)
                 continue;
@@ -119,20 +118,29 @@ void stretchRows(Bitmap& dst, int x, int y, int width, int height, const Bitmap&
 template <class Op, class Conv>
 void run(Bitmap& dst, int x, int y, int width, int height, const Bitmap& src, int srcX, int srcY,
          int srcWidth, int srcHeight, const Conv& convert) {
+    // Coordinates in 64 bits: position plus size may pass the 32-bit range.
     if (width == srcWidth && height == srcHeight) {
         // Destination pixels whose source pixel lies outside the source stay as they were.
-        const int x0 = std::max({x, 0, x - srcX});
-        const int x1 = std::min({x + width, dst.width(), x + src.width() - srcX});
-        const int y0 = std::max({y, 0, y - srcY});
-        const int y1 = std::min({y + height, dst.height(), y + src.height() - srcY});
+        const i64 x0 = std::max<i64>({x, 0, i64{x} - srcX});
+        const i64 x1 = std::min<i64>({i64{x} + width, dst.width(), i64{x} + src.width() - srcX});
+        const i64 y0 = std::max<i64>({y, 0, i64{y} - srcY});
+        const i64 y1 = std::min<i64>({i64{y} + height, dst.height(), i64{y} + src.height() - srcY});
         if (x0 < x1 && y0 < y1)
-            copyRows<Op>(dst, x0, x1, y0, y1, src, srcX - x, srcY - y, convert);
+            copyRows<Op>(dst, static_cast<int>(x0), static_cast<int>(x1), static_cast<int>(y0),
+                         static_cast<int>(y1), src, static_cast<int>(i64{srcX} - x),
+                         static_cast<int>(i64{srcY} - y), convert);
         return;
     }
+    const i64 x0 = std::max<i64>(x, 0), x1 = std::min<i64>(i64{x} + width, dst.width());
+    const i64 y0 = std::max<i64>(y, 0), y1 = std::min<i64>(i64{y} + height, dst.height());
+    if (x0 >= x1 || y0 >= y1)
+        return;
     // We choose: formats are converted pixel by pixel before shrinking ANDs them.
-    const AxisMap cols = mapAxis(width, srcX, srcWidth, src.width());
-    const AxisMap rows = mapAxis(height, srcY, srcHeight, src.height());
-    stretchRows<Op>(dst, x, y, width, height, src, cols, rows, convert);
+    const AxisMap cols = mapAxis(static_cast<int>(x0 - x), static_cast<int>(x1 - x), width, srcX,
+                                 srcWidth, src.width());
+    const AxisMap rows = mapAxis(static_cast<int>(y0 - y), static_cast<int>(y1 - y), height, srcY,
+                                 srcHeight, src.height());
+    stretchRows<Op>(dst, static_cast<int>(x0), static_cast<int>(y0), src, cols, rows, convert);
 }
 
 template <class Conv>

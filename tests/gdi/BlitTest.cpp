@@ -188,4 +188,27 @@ TEST(StretchBltTest, ClipsAndRefusesMirroring) {
     EXPECT_TRUE(StretchBlt(d, 0, 0, 0, 1, s, 0, 0, 2, 1, SRCCOPY));
 }
 
+TEST(StretchBltTest, HugeSizesMapOnlyTheVisiblePixels) {
+    DeviceContext s = makeDc(2, 1);
+    paint(*s.bitmap(), {"ab"}, {{'a', 1}, {'b', 2}});
+    DeviceContext d = makeDc(3, 1, 9);
+    // Destination column 0 is pixel 1e9 of 2e9: the second source pixel.
+    EXPECT_TRUE(StretchBlt(d, -1000000000, 0, 2000000000, 1, s, 0, 0, 2, 1, SRCCOPY));
+    EXPECT_EQ(picture(*d.bitmap(), {{1, 'a'}, {2, 'b'}}), (Rows{"bbb"}));
+    // Shrinking a huge source range: the visible pixels AND whatever of it exists.
+    EXPECT_TRUE(StretchBlt(d, 0, 0, 3, 1, s, 0, 0, 2000000000, 1, SRCCOPY));
+    EXPECT_EQ(picture(*d.bitmap(), {{0, '0'}, {2, 'b'}}), (Rows{"0bb"}));
+    EXPECT_TRUE(BitBlt(d, 2147483000, 0, 2000000000, 1, s, 0, 0, SRCCOPY));
+}
+
+TEST(BitmapFactoryTest, AbsurdSizesGiveNoBitmap) {
+    DeviceContext dc;
+    EXPECT_EQ(CreateCompatibleBitmap(dc, 100000, 100000), nullptr);
+    EXPECT_EQ(CreateBitmap(1 << 20, 1 << 10, 1, 1), nullptr);
+    ASSERT_NE(CreateBitmap(0, 5, 1, 1), nullptr);
+    EXPECT_TRUE(CreateBitmap(0, 5, 1, 1)->isEmpty());
+    SelectObject(dc, CreateCompatibleBitmap(dc, 100000, 100000));
+    EXPECT_FALSE(BitBlt(dc, 0, 0, 1, 1, dc, 0, 0, SRCCOPY)); // no bitmap: nothing happens
+}
+
 } // namespace
