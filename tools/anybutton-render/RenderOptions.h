@@ -1,0 +1,54 @@
+#pragma once
+
+#include "anybutton/PropertyBag.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <optional>
+
+namespace anybutton::render {
+
+enum class LookState { Normal, Hover, Pressed, Armed };
+enum class Focus { Off, On };
+
+struct RGBValue {
+    int r = 0, g = 0, b = 0;
+};
+
+// The command line of anybutton-render, parsed.
+struct RenderOptions {
+    int width = 100;
+    int height = 40;
+    PropertyBag bag; // --set values, typed by their key
+    LookState state = LookState::Normal;
+    Focus focus = Focus::Off;
+    bool disabled = false;
+    bool isDefault = false;
+    bool design = false;
+    std::map<int, RGBValue> sysColors;
+    QString picture;
+    QString hoverPicture;
+    QString containerPicture;
+    int left = 0;
+    int top = 0;
+    bool printLayout = false;
+    QString output;
+};
+
+struct ParseResult {
+    std::optional<RenderOptions> options;
+    QString error; // set when options is empty
+};
+
+// args excludes the program name.
+ParseResult parseRenderOptions(const QStringList& args);
+
+// A --set value converted to the kind its key is saved as; nullopt with an
+// error message for an unknown key or a value of the wrong form.
+std::optional<PropertyValue> parseSetValue(const QString& key, const QString& text, QString& error);
+
+QString usageText();
+
+} // namespace anybutton::render
