@@ -9,7 +9,7 @@ Bitmap::Bitmap(int width, int height, BitmapFormat format)
       format_(format), pixels_(static_cast<std::size_t>(width_) * height_, 0) {}
 
 void Bitmap::fill(COLORREF c) {
-    std::fill(pixels_.begin(), pixels_.end(), c);
+    std::fill(pixels_.begin(), pixels_.end(), toNative(c));
 }
 
 COLORREF Bitmap::toNative(COLORREF rgb) const {

@@ -38,7 +38,7 @@ public:
         return pixels_.data() + static_cast<std::size_t>(y) * width_;
     }
 
-    // Every pixel; for a one-bit bitmap c is stored as given (use 0 or kMonoOne).
+    // Every pixel becomes toNative(c).
     void fill(COLORREF c);
 
     // The pixel a colour becomes in this bitmap: the colour's 24 bits, or for a

@@ -85,6 +85,7 @@ int DrawTextExA(DeviceContext& dc, std::string_view text, Rect& rect, unsigned f
     const Rect clip = rect.intersected(Rect{0, 0, dst->width(), dst->height()});
     const COLORREF c = dc.nativeColor(dc.textColor());
     int top = rect.top;
+    // We choose: the vertical centre puts the line's top at top + (height - line height) / 2.
     if ((format & DT_VCENTER) && (format & DT_SINGLELINE))
         top = rect.top + (rect.height() - lineHeight) / 2;
     for (const TextLine& line : layout.lines()) {

@@ -26,7 +26,8 @@ struct DrawTextParams {
 // text is in the ANSI code page (Windows-1252). Draws (or with DT_CALCRECT
 // measures into rect) in the context's font and text colour, without filling
 // the background. "&x" underlines x, "&&" draws "&". Returns the height of the
-// text in pixels. params may be null (no margins).
+// text in pixels. params may be null (no margins). Glyphs come from Qt's font
+// engine, so a QGuiApplication must exist.
 int DrawTextExA(DeviceContext& dc, std::string_view text, Rect& rect, unsigned format,
                 DrawTextParams* params);
 

@@ -122,6 +122,12 @@ TEST(FillRectTest, OneBitBitmapTakesTheNearerOfBlackAndWhite) {
     EXPECT_TRUE(dc.bitmap()->bit(0, 0));
     EXPECT_FALSE(dc.bitmap()->bit(1, 0));
     EXPECT_EQ(dc.bitmap()->pixel(2, 0), Bitmap::kMonoOne);
+
+    Bitmap colour(1, 1);
+    colour.fill(0x80123456); // only the colour bits are kept
+    EXPECT_EQ(colour.pixel(0, 0), 0x00123456u);
+    dc.bitmap()->fill(RGB(200, 200, 200));
+    EXPECT_EQ(dc.bitmap()->pixel(1, 0), Bitmap::kMonoOne);
 }
 
 TEST(FrameRectTest, BorderOnlyAndTwoColourEdgeBeyondTheBitmap) {
