@@ -57,8 +57,11 @@ void AnyButton::cursorChanged(std::int16_t pointer, const PictureRef& icon) {
         unsetCursor();
 }
 
-void AnyButton::regionChanged(const gdi::Region& region) {
-    setMask(gdi::toQRegion(region));
+void AnyButton::regionChanged(const std::optional<gdi::Region>& region) {
+    if (region)
+        setMask(gdi::toQRegion(*region));
+    else
+        clearMask();
 }
 
 void AnyButton::imageChanged() {

@@ -47,7 +47,7 @@ private:
     void resizeSurface(int width, int height) override;
     void enabledChanged(bool enabled) override;
     void cursorChanged(std::int16_t pointer, const PictureRef& icon) override;
-    void regionChanged(const gdi::Region& region) override;
+    void regionChanged(const std::optional<gdi::Region>& region) override;
     void imageChanged() override;
     void accessKeyChanged(QChar key) override;
     std::int32_t windowHandle() const override;

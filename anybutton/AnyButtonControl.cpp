@@ -86,6 +86,22 @@ std::optional<PropertyValue::Kind> AnyButtonControl::keyKind(const QString& key)
     return std::nullopt;
 }
 
+QString AnyButtonControl::propertyDescription(const QString& property) {
+    static const std::pair<const char*, const char*> descriptions[] = {
+        {"BackColor",
+         "Returns/sets the background color used to display text and graphics in an object."},
+        {"ForeColor",
+         "Returns/sets the foreground color used to display text and graphics in an object."},
+        {"MaskColor",
+         "Returns/sets the color that specifies transparent areas in the MaskPicture."},
+        {"version", "FileVersion"},
+    };
+    for (const auto& [name, text] : descriptions)
+        if (property == QLatin1String(name))
+            return QString::fromLatin1(text);
+    return {};
+}
+
 void AnyButtonControl::InitProperties() {
     s_.g_BackColor = kBtnFace;
     s_.g_ForeColor = kBtnText;
@@ -470,7 +486,13 @@ void AnyButtonControl::Resize() {
     if (s_.g_ButtonStyle == ButtonStyleRounded) {
         region_ = BuildRoundedRegion(s_);
         if (surface_)
-            surface_->regionChanged(*region_);
+            surface_->regionChanged(region_);
+    } else if (region_) {
+        // A button that leaves the rounded style gets its corners back rather
+        // than keeping the old clipped outline.
+        region_.reset();
+        if (surface_)
+            surface_->regionChanged(region_);
     }
     Refresh();
 }

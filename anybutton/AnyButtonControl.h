@@ -40,6 +40,8 @@ public:
 
     // The bag kind of a persisted key (any case), for tools that build bags.
     static std::optional<PropertyValue::Kind> keyKind(const QString& key);
+    // The text a property browser shows for a property; empty when it has none.
+    static QString propertyDescription(const QString& property);
 
     QString Caption() const { return s_.g_Caption; }
     void setCaption(const QString& v);

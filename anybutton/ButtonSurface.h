@@ -6,6 +6,7 @@
 #include <QChar>
 
 #include <cstdint>
+#include <optional>
 
 namespace anybutton {
 
@@ -21,7 +22,8 @@ public:
     virtual void resizeSurface(int width, int height) = 0;
     virtual void enabledChanged(bool enabled) = 0;
     virtual void cursorChanged(std::int16_t pointer, const PictureRef& icon) = 0;
-    virtual void regionChanged(const gdi::Region& region) = 0;
+    // The window's region; nullopt gives the window its whole rectangle back.
+    virtual void regionChanged(const std::optional<gdi::Region>& region) = 0;
     virtual void imageChanged() = 0;
     virtual void accessKeyChanged(QChar key) = 0;
     virtual std::int32_t windowHandle() const = 0;

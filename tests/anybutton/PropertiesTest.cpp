@@ -381,4 +381,8 @@ TEST(AnyButtonProperties, KeyKindsCoverTheSavedKeys) {
         EXPECT_EQ(kind, bag.value(key)->kind());
     }
     EXPECT_FALSE(AnyButtonControl::keyKind(QStringLiteral("hwnd")).has_value());
+    EXPECT_EQ(AnyButtonControl::propertyDescription(QStringLiteral("version")), "FileVersion");
+    EXPECT_TRUE(AnyButtonControl::propertyDescription(QStringLiteral("MaskColor"))
+                    .endsWith("MaskPicture."));
+    EXPECT_TRUE(AnyButtonControl::propertyDescription(QStringLiteral("Caption")).isEmpty());
 }

@@ -33,7 +33,7 @@ public:
     }
     void enabledChanged(bool) override {}
     void cursorChanged(std::int16_t, const PictureRef&) override {}
-    void regionChanged(const gdi::Region&) override { ++regions; }
+    void regionChanged(const std::optional<gdi::Region>&) override { ++regions; }
     void imageChanged() override { ++images; }
     void accessKeyChanged(QChar) override {}
     std::int32_t windowHandle() const override { return 0x1234; }

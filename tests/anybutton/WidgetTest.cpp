@@ -63,3 +63,13 @@ TEST(AnyButtonWidget, HandCursorForDefCurHand) {
     button.control().setDefCurHand(false);
     EXPECT_EQ(button.cursor().shape(), Qt::ArrowCursor);
 }
+
+TEST(AnyButtonWidget, LeavingTheRoundedStyleClearsTheMask) {
+    SimpleContainer container;
+    AnyButton button(container);
+    button.resize(40, 20);
+    button.control().ReadProperties(PropertyBag::fromText(QStringLiteral("buttonstyle = i32 3\n")));
+    EXPECT_FALSE(button.mask().isEmpty());
+    button.control().setButtonStyle(ButtonStyleStandard);
+    EXPECT_TRUE(button.mask().isEmpty());
+}

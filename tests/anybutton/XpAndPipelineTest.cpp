@@ -138,16 +138,29 @@ TEST(Pipeline, ResizeHandlerMetricsAndMinimumSize) {
     EXPECT_EQ(s.g_FocusRect, (gdi::Rect{4, 4, 44, 22}));
 }
 
-TEST(Pipeline, RoundedRegionStaysAfterLeavingTheStyle) {
+TEST(Pipeline, RoundedRegionFollowsTheStyleAndSize) {
     Fixture f(ButtonStyleStandard, 40, 20);
     EXPECT_FALSE(f.button->windowRegion().has_value());
     f.button->setButtonStyle(ButtonStyleRounded);
     ASSERT_TRUE(f.button->windowRegion().has_value());
     EXPECT_EQ(f.surface.regions, 1);
-    f.button->setButtonStyle(ButtonStyleFlat);
-    EXPECT_EQ(f.surface.regions, 1);
-    EXPECT_FALSE(f.button->windowRegion()->contains(0, 0));
-    const QImage img = f.button->image();
+    QImage img = f.button->image();
     EXPECT_EQ(qAlpha(img.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(img.pixel(2, 0)), 255);
+    EXPECT_EQ(qAlpha(img.pixel(39, 19)), 0);
+
+    f.surface.width = 60;
+    f.button->Resize();
+    EXPECT_EQ(f.surface.regions, 2);
+    EXPECT_TRUE(f.button->windowRegion()->contains(39, 19));
+    EXPECT_FALSE(f.button->windowRegion()->contains(59, 19));
+
+    // Leaving the style gives the corners back.
+    f.button->setButtonStyle(ButtonStyleFlat);
+    EXPECT_EQ(f.surface.regions, 3);
+    EXPECT_FALSE(f.button->windowRegion().has_value());
+    img = f.button->image();
+    EXPECT_EQ(qAlpha(img.pixel(0, 0)), 255);
+    f.button->setButtonStyle(ButtonStyleXP);
+    EXPECT_EQ(f.surface.regions, 3);
 }
