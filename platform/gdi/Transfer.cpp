@@ -91,19 +91,26 @@ void copyRows(Bitmap& dst, int x0, int x1, int y0, int y1, const Bitmap& src, in
 template <class Op, class Conv>
 void stretchRows(Bitmap& dst, int x0, int y0, const Bitmap& src, const AxisMap& cols,
                  const AxisMap& rows, const Conv& convert) {
+    // Enlarging columns take one source pixel each: a plain gather per row.
+    bool singleColumns = true;
+    for (std::size_t i = 0; i < cols.begin.size(); ++i)
+        singleColumns = singleColumns && cols.end[i] - cols.begin[i] <= 1;
     for (std::size_t j = 0; j < rows.begin.size(); ++j) {
         const int rb = rows.begin[j], re = rows.end[j];
         if (rb >= re)
             continue;
         COLORREF* d = dst.row(y0 + static_cast<int>(j)) + x0;
+        if (singleColumns && re == rb + 1) {
+            const COLORREF* s = src.row(rb);
+            for (std::size_t i = 0; i < cols.begin.size(); ++i)
+                if (cols.begin[i] < cols.end[i])
+                    d[i] = Op::apply(convert(s[cols.begin[i]]), d[i]);
+            continue;
+        }
         for (std::size_t i = 0; i < cols.begin.size(); ++i) {
             const int cb = cols.begin[i], ce = cols.end[i];
             if (cb >= ce)
                 continue;
-            if (rb + 1 == re && cb + 1 == ce) {
-                d[i] = Op::apply(convert(src.pixel(cb, rb)), d[i]);
-                continue;
-            }
             COLORREF acc = kColorBits;
             for (int sy = rb; sy < re; ++sy) {
                 const COLORREF* s = src.row(sy);
