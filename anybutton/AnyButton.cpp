@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QResizeEvent>
 
+#include <memory>
+
 namespace anybutton {
 
 AnyButton::AnyButton(ContainerServices& container, QWidget* parent)
@@ -17,6 +19,12 @@ AnyButton::AnyButton(ContainerServices& container, QWidget* parent)
 }
 
 AnyButton::~AnyButton() = default;
+
+AnyButton* AnyButton::load(ContainerServices& site, const PropertyBag& design, QWidget* parent) {
+    auto button = std::make_unique<AnyButton>(site, parent);
+    button->control_.ReadProperties(design);
+    return button.release();
+}
 
 void AnyButton::paintEvent(QPaintEvent*) {
     QPainter p(this);

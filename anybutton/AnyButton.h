@@ -12,14 +12,19 @@ namespace anybutton {
 // applies the rounded style's region as its mask. All state and painting live
 // in AnyButtonControl (control()); this class only connects it to Qt.
 //
-//   auto* b = new AnyButton(container, parent);   // container: the holding window's services
-//   b->control().ReadProperties(bag);             // or InitProperties() for a new placement
+//   auto* b = AnyButton::load(site, bag, parent); // site: this button's ContainerServices
 //   b->control().setCaption(QStringLiteral("B"));
+//   b->setEnabled(false);                           // the Enabled property
 class AnyButton : public QWidget, private ButtonSurface {
     Q_OBJECT
 public:
     explicit AnyButton(ContainerServices& container, QWidget* parent = nullptr);
     ~AnyButton() override;
+
+    // Creates a button from its saved design through the load step, as every
+    // button at run time is. The parent owns it. Throws PropertyError when a
+    // stored value cannot be converted; no button is left behind then.
+    static AnyButton* load(ContainerServices& site, const PropertyBag& design, QWidget* parent);
 
     AnyButtonControl& control() { return control_; }
     const AnyButtonControl& control() const { return control_; }

@@ -7,8 +7,10 @@
 
 namespace anybutton {
 
-// What the window holding a button supplies to it. The holding window (or a
-// test) implements this; the button never looks at its parent directly.
+// What the window holding a button supplies to it: the button's site in that
+// window, one per button (the display name and the Default flag are the
+// button's own). The holding window (or a test) implements it, or uses
+// SimpleContainer; the button never looks at its parent directly.
 class ContainerServices {
 public:
     virtual ~ContainerServices() = default;

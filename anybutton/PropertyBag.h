@@ -13,6 +13,15 @@ namespace anybutton {
 // The keyed store of one control instance. Keys match without regard to case;
 // writing a value equal to its default removes the key instead of storing it.
 // Order of first writing is kept, so a save reads back in the order it ran.
+//
+// Text form, one value per line, "key = kind payload":
+//   caption = str "&Open"            strings quoted; \\ \" \n \r \t escaped
+//   buttonstyle = i32 3              also i16; colours are i32 (0x8000000F is -2147483633)
+//   enabled = bool 0                 booleans -1 or 0
+//   font = font "Tahoma" 8.25 -1 0 0 0   name, size, bold, italic, underline, strikethrough
+//   picture = pic empty              or null, hand, or "TYPE HIMW HIMH base64-PNG"
+// Lines starting with '#' and blank lines are ignored. A design file holds
+// several bags, each after a "[name]" line.
 class PropertyBag {
 public:
     PropertyValue read(const QString& key, const PropertyValue& defaultValue) const;

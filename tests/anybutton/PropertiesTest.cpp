@@ -170,6 +170,10 @@ TEST(AnyButtonProperties, NotificationOrderAndRepaints) {
          {"ButtonStyle", "TransparentBG"},
          2},
         {"ButtonStyle 1", [](AnyButtonControl& b) { b.setButtonStyle(1); }, {"ButtonStyle"}, 1},
+        {"ButtonStyle 3 on an opaque button",
+         [](AnyButtonControl& b) { b.setButtonStyle(3); },
+         {"ButtonStyle", "TransparentBG"},
+         2},
         {"Caption", [](AnyButtonControl& b) { b.setCaption("x"); }, {"Caption"}, 1},
         {"Enabled twice",
          [](AnyButtonControl& b) {

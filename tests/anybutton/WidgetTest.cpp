@@ -1,4 +1,5 @@
 #include "anybutton/AnyButton.h"
+#include "anybutton/PropertyError.h"
 #include "anybutton/SimpleContainer.h"
 
 #include <gtest/gtest.h>
@@ -72,4 +73,15 @@ TEST(AnyButtonWidget, LeavingTheRoundedStyleClearsTheMask) {
     EXPECT_FALSE(button.mask().isEmpty());
     button.control().setButtonStyle(ButtonStyleStandard);
     EXPECT_TRUE(button.mask().isEmpty());
+}
+
+TEST(AnyButtonWidget, LoadFactoryLeavesNothingBehindOnABadDesign) {
+    SimpleContainer site;
+    QWidget window;
+    AnyButton* b = AnyButton::load(site, PropertyBag::fromText("caption = str \"Go\"\n"), &window);
+    EXPECT_EQ(b->parent(), &window);
+    EXPECT_EQ(b->Caption(), "Go");
+    EXPECT_THROW(AnyButton::load(site, PropertyBag::fromText("bevel = str \"x\"\n"), &window),
+                 PropertyError);
+    EXPECT_EQ(window.findChildren<AnyButton*>().size(), 1);
 }
