@@ -16,7 +16,7 @@ namespace anybutton {
 //
 // Text form, one value per line, "key = kind payload":
 //   caption = str "&Open"            strings quoted; \\ \" \n \r \t escaped
-//   buttonstyle = i32 3              also i16; colours are i32 (0x8000000F is -2147483633)
+//   buttonstyle = i32 3              also i16; decimal or 0x-hex (backcolor = i32 0x8000000F)
 //   enabled = bool 0                 booleans -1 or 0
 //   font = font "Tahoma" 8.25 -1 0 0 0   name, size, bold, italic, underline, strikethrough
 //   picture = pic empty              or null, hand, or "TYPE HIMW HIMH base64-PNG"

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 
 namespace anybutton {
@@ -66,6 +67,16 @@ QString unescape(const QString& s, int& pos) {
         }
     }
     throw std::invalid_argument("unterminated string");
+}
+
+// A whole 32-bit number in decimal, or 0x-hex read as a 32-bit pattern.
+std::optional<std::int32_t> parseWhole(const QString& text) {
+    if (text.contains(QLatin1Char('.')))
+        return std::nullopt;
+    double d = 0;
+    if (!parseNumber(text, d) || d < -2147483648.0 || d > 2147483647.0)
+        return std::nullopt;
+    return static_cast<std::int32_t>(d);
 }
 
 QString boolText(bool b) {
@@ -249,16 +260,16 @@ PropertyValue PropertyValue::parse(const QString& text) {
     if (kind == QLatin1String("bool"))
         return boolean(parseBoolText(rest));
     if (kind == QLatin1String("i16")) {
-        int v = rest.toInt(&ok);
-        if (!ok || v < -32768 || v > 32767)
+        const auto v = parseWhole(rest);
+        if (!v || *v < -32768 || *v > 32767)
             throw std::invalid_argument("bad 16-bit value");
-        return int16(static_cast<std::int16_t>(v));
+        return int16(static_cast<std::int16_t>(*v));
     }
     if (kind == QLatin1String("i32")) {
-        int v = rest.toInt(&ok);
-        if (!ok)
+        const auto v = parseWhole(rest);
+        if (!v)
             throw std::invalid_argument("bad 32-bit value");
-        return int32(v);
+        return int32(*v);
     }
     if (kind == QLatin1String("str")) {
         int pos = 0;

@@ -83,6 +83,12 @@ TEST(PropertyBag, MalformedTextNamesTheLine) {
         EXPECT_THROW(PropertyBag::fromText(QString::fromLatin1(text)), std::invalid_argument);
     }
     EXPECT_EQ(PropertyBag::fromText(QStringLiteral("# comment\n\n a = i32 5 \n")).size(), 1);
+    const PropertyBag hex =
+        PropertyBag::fromText(QStringLiteral("c = i32 0x8000000F\nd = i16 0x10\n"));
+    EXPECT_EQ(hex.value(QStringLiteral("c"))->toInt32(), static_cast<std::int32_t>(0x8000000F));
+    EXPECT_EQ(hex.value(QStringLiteral("d"))->toInt16(), 16);
+    EXPECT_THROW(PropertyBag::fromText(QStringLiteral("a = i32 1.5\n")), std::invalid_argument);
+    EXPECT_THROW(PropertyBag::fromText(QStringLiteral("a = i16 0x10000\n")), std::invalid_argument);
 }
 
 TEST(PropertyBag, DesignHoldsOneBagPerInstance) {
