@@ -28,7 +28,8 @@ gdi::COLORREF ResolveColor(OleColor value, const gdi::SystemColors& colors) {
 
 OleColor ShadeColor(OleColor value, std::int32_t amount) {
     const std::int64_t v = value;
-    // Truncating division and a remainder with the dividend's sign, as written.
+    // Truncating division and a remainder with the dividend's sign: for an RGB value
+    // these are its three bytes.
     const std::int64_t blue = (v / 65536) % 256;
     const std::int64_t green = (v / 256) % 256;
     const std::int64_t red = v & 255;

@@ -17,18 +17,18 @@ struct Edge {
     int x1, y1, x2, y2;
 };
 
-// The corner coordinates are relative to W and H; negative values count from them.
+// An edge line and its shade. Coordinates at or above zero are absolute;
+// R(n) stands for W - n as an x and H - n as a y (R(0) is not needed).
+constexpr int R(int n) {
+    return -n;
+}
+
 template <std::size_t N>
 void drawEdges(PaintContext& ctx, OleColor base, const Edge (&edges)[N], int w, int h) {
     auto at = [](int v, int size) { return v < 0 ? size + v : v; };
     for (const Edge& e : edges)
         DrawLine(ctx, at(e.x1, w), at(e.y1, h), at(e.x2, w), at(e.y2, h),
                  static_cast<gdi::COLORREF>(ShadeColor(base, e.amount)));
-}
-
-// x or y below zero means W - n or H - n; real coordinates here are never negative.
-constexpr int R(int n) {
-    return -n;
 }
 
 void cornerPixels(PaintContext& ctx, int w, int h, gdi::COLORREF c) {
@@ -43,7 +43,8 @@ void darkFrame(PaintContext& ctx, int w, int h) {
     cornerPixels(ctx, w, h, ResolveColor(kDarkShadow, ctx.dc.systemColors()));
 }
 
-// Lines (0, y) to (W, y) per row, each darker by the nearest integer to step * n.
+// The shade of gradient row n: the nearest integer to -step * n in single
+// precision, halves to even.
 int gradientAmount(float step, int n) {
     return static_cast<int>(std::nearbyint(-step * static_cast<float>(n)));
 }
