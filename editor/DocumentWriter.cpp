@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -32,8 +33,19 @@ std::optional<char32_t> nextCodePoint(std::string_view s, size_t& pos) {
     return cp;
 }
 
+// Length of the run of ASCII bytes starting at pos: they need no conversion.
+size_t asciiRun(std::string_view s, size_t pos) {
+    size_t end = pos;
+    while (end < s.size() && static_cast<unsigned char>(s[end]) < 0x80)
+        ++end;
+    return end - pos;
+}
+
 bool fitsWindows1252(std::string_view utf8) {
     for (size_t pos = 0; pos < utf8.size();) {
+        pos += asciiRun(utf8, pos);
+        if (pos == utf8.size())
+            break;
         const auto cp = nextCodePoint(utf8, pos);
         if (!cp || !unicodeToWindows1252(*cp))
             return false;
@@ -50,9 +62,13 @@ QString failure(const QString& path, const QString& reason) {
 
 bool writeWindows1252(QSaveFile& file, std::string_view utf8) {
     std::string out;
-    out.reserve(kChunk);
+    out.reserve(kChunk + 64);
     for (size_t pos = 0; pos < utf8.size();) {
-        out += static_cast<char>(*unicodeToWindows1252(*nextCodePoint(utf8, pos)));
+        const size_t run = std::min(asciiRun(utf8, pos), kChunk);
+        out.append(utf8.substr(pos, run));
+        pos += run;
+        if (pos < utf8.size() && static_cast<unsigned char>(utf8[pos]) >= 0x80)
+            out += static_cast<char>(*unicodeToWindows1252(*nextCodePoint(utf8, pos)));
         if (out.size() >= kChunk || pos == utf8.size()) {
             if (file.write(out.data(), static_cast<qint64>(out.size())) !=
                 static_cast<qint64>(out.size()))

@@ -1,0 +1,116 @@
+// Opening, typing into and saving a large page through the real document window.
+// Run with QT_QPA_PLATFORM=offscreen; sizes in MB are the benchmark argument.
+#include "editor/SourceEditor.h"
+#include "editor/frmMain.h"
+#include "platform/Prompts.h"
+#include "platform/SettingsStore.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+namespace {
+
+class NoPrompts final : public platform::Prompts {
+public:
+    platform::PromptAnswer message(QWidget*, const QString&, const QString&, platform::PromptIcon,
+                                   platform::PromptButtons) override {
+        return platform::PromptAnswer::Yes;
+    }
+    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+};
+
+class NoSettings final : public platform::SettingsStore {
+public:
+    QString read(const QString&, const QString&, const QString&,
+                 const QString& fallback) const override {
+        return fallback;
+    }
+    void write(const QString&, const QString&, const QString&, const QString&) override {}
+};
+
+QString makePage(const QTemporaryDir& dir, int megabytes, bool legacy) {
+    const QString path = dir.filePath(QStringLiteral("big-%1-%2.html").arg(megabytes).arg(legacy));
+    if (QFile::exists(path))
+        return path;
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    const QByteArray line =
+        legacy ? QByteArray("<p>Caf\xE9 line of a large page, more text here</p>\r\n")
+               : QByteArray("<p>Caf\xC3\xA9 line of a large page, more text</p>\r\n");
+    QByteArray block;
+    while (block.size() < (1 << 20))
+        block += line;
+    for (int i = 0; i < megabytes; ++i)
+        f.write(block);
+    return path;
+}
+
+long peakRssMb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+
+void typeOneKey(editor::SourceEditor* coding) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QApplication::sendEvent(coding, &press);
+}
+
+// Open until the editor takes a keystroke.
+void BM_OpenUntilKeystroke(benchmark::State& state) {
+    const bool legacy = state.range(1) != 0;
+    const QTemporaryDir scratch;
+    const QString path = makePage(scratch, static_cast<int>(state.range(0)), legacy);
+    NoPrompts prompts;
+    NoSettings settings;
+    editor::frmMain window(prompts, settings);
+    window.create(QString());
+    for (auto _ : state) {
+        window.OpenFile(path);
+        typeOneKey(window.coding());
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0) * (1 << 20));
+    state.counters["peak_rss_MB"] = static_cast<double>(peakRssMb());
+}
+
+void BM_Save(benchmark::State& state) {
+    const bool legacy = state.range(1) != 0;
+    const QTemporaryDir scratch;
+    const QString path = makePage(scratch, static_cast<int>(state.range(0)), legacy);
+    NoPrompts prompts;
+    NoSettings settings;
+    editor::frmMain window(prompts, settings);
+    window.create(QString());
+    window.OpenFile(path);
+    const QString out = scratch.filePath(QStringLiteral("out.html"));
+    for (auto _ : state)
+        window.SaveFile(out);
+    state.SetBytesProcessed(state.iterations() * state.range(0) * (1 << 20));
+    state.counters["peak_rss_MB"] = static_cast<double>(peakRssMb());
+}
+
+} // namespace
+
+BENCHMARK(BM_OpenUntilKeystroke)
+    ->Args({1, 0})
+    ->Args({100, 0})
+    ->Args({100, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(BM_Save)->Args({100, 0})->Args({100, 1})->Unit(benchmark::kMillisecond)->Iterations(3);
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
