@@ -58,43 +58,46 @@ long peakRssMb() {
     return usage.ru_maxrss / 1024;
 }
 
-
 void typeOneKey(editor::SourceEditor* coding) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
     QApplication::sendEvent(coding, &press);
 }
 
-// Open until the editor takes a keystroke.
-void BM_OpenUntilKeystroke(benchmark::State& state) {
-    const bool legacy = state.range(1) != 0;
-    const QTemporaryDir scratch;
-    const QString path = makePage(scratch, static_cast<int>(state.range(0)), legacy);
+// A document window holding a large page, Windows-1252 when `legacy`.
+struct LargePage {
+    explicit LargePage(const benchmark::State& state)
+        : path(makePage(scratch, static_cast<int>(state.range(0)), state.range(1) != 0)) {
+        window.create(QString());
+    }
+    QTemporaryDir scratch;
+    QString path;
     NoPrompts prompts;
     NoSettings settings;
-    editor::frmMain window(prompts, settings);
-    window.create(QString());
-    for (auto _ : state) {
-        window.OpenFile(path);
-        typeOneKey(window.coding());
-    }
+    editor::frmMain window{prompts, settings};
+};
+
+void report(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * state.range(0) * (1 << 20));
     state.counters["peak_rss_MB"] = static_cast<double>(peakRssMb());
 }
 
+// Open until the editor takes a keystroke.
+void BM_OpenUntilKeystroke(benchmark::State& state) {
+    LargePage page(state);
+    for (auto _ : state) {
+        page.window.OpenFile(page.path);
+        typeOneKey(page.window.coding());
+    }
+    report(state);
+}
+
 void BM_Save(benchmark::State& state) {
-    const bool legacy = state.range(1) != 0;
-    const QTemporaryDir scratch;
-    const QString path = makePage(scratch, static_cast<int>(state.range(0)), legacy);
-    NoPrompts prompts;
-    NoSettings settings;
-    editor::frmMain window(prompts, settings);
-    window.create(QString());
-    window.OpenFile(path);
-    const QString out = scratch.filePath(QStringLiteral("out.html"));
+    LargePage page(state);
+    page.window.OpenFile(page.path);
+    const QString out = page.scratch.filePath(QStringLiteral("out.html"));
     for (auto _ : state)
-        window.SaveFile(out);
-    state.SetBytesProcessed(state.iterations() * state.range(0) * (1 << 20));
-    state.counters["peak_rss_MB"] = static_cast<double>(peakRssMb());
+        page.window.SaveFile(out);
+    report(state);
 }
 
 } // namespace
