@@ -399,7 +399,7 @@ void frmMain::coding_FilesDropped(const QStringList& paths) {
 }
 
 void frmMain::runLayout() {
-    const QWidget* outer = const_cast<frmMain*>(this)->outerWindow();
+    const QWidget* outer = outerWindow();
     runPanelLayout(*this, outer->width() * kTwipsPerPixel, outer->height() * kTwipsPerPixel);
 }
 
