@@ -3,6 +3,7 @@
 #include "anybutton/ButtonFont.h"
 #include "anybutton/FontDesc.h"
 #include "anybutton/PictureRef.h"
+#include "platform/gdi/DrawText.h"
 #include "platform/gdi/Rect.h"
 
 #include <QString>
@@ -101,6 +102,8 @@ struct ButtonState {
     gdi::Rect g_PictureRect;
     gdi::Rect g_CaptionRect;
     gdi::Rect g_SavedRect;
+    // Text parameters of the caption: size 20, tab length 1, one-pixel margins.
+    gdi::DrawTextParams g_TextParams;
 };
 
 } // namespace anybutton

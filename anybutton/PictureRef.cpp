@@ -32,7 +32,16 @@ PictureRef PictureRef::fromImage(const QImage& image, Type type, int himetricWid
                                  : static_cast<int>(std::lround(image.width() * 2540.0 / 96.0));
     p.himH_ = himetricHeight >= 0 ? himetricHeight
                                   : static_cast<int>(std::lround(image.height() * 2540.0 / 96.0));
+    // Built once here, so a refresh never converts the image again.
+    if (type == Type::Bitmap || type == Type::Icon)
+        p.drawable_ = std::make_shared<const gdi::Picture>(
+            gdi::Picture::fromImage(image, static_cast<gdi::PictureType>(type)));
     return p;
+}
+
+const gdi::Picture& PictureRef::drawable() const {
+    static const gdi::Picture kNone;
+    return drawable_ ? *drawable_ : kNone;
 }
 
 int PictureRef::himetricToPixels(int himetric, int dpi) {

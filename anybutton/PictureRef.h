@@ -1,12 +1,16 @@
 #pragma once
 
+#include "platform/gdi/Picture.h"
+
 #include <QImage>
+
+#include <memory>
 
 namespace anybutton {
 
 // A picture reference: null, an empty picture object, or an image with its size
-// in HIMETRIC units (hundredths of a millimetre). Copies share the image data.
-// Loading picture files comes with the content layer; images come from QImage.
+// in HIMETRIC units (hundredths of a millimetre). Copies share the image data
+// and its drawable form. Files load through LoadPicture (PictureFile.h).
 class PictureRef {
 public:
     enum class Kind { Null, Empty, Image, HandCursor };
@@ -29,6 +33,9 @@ public:
     const QImage& image() const { return image_; }
     int himetricWidth() const { return himW_; }
     int himetricHeight() const { return himH_; }
+    // What the painters draw: the bitmap or icon in raster form; empty for
+    // other types and pictures without an image.
+    const gdi::Picture& drawable() const;
 
     // Pixels at the given resolution, rounded to the nearest, halves to even.
     static int himetricToPixels(int himetric, int dpi);
@@ -42,6 +49,7 @@ private:
     QImage image_;
     int himW_ = 0;
     int himH_ = 0;
+    std::shared_ptr<const gdi::Picture> drawable_;
 };
 
 } // namespace anybutton

@@ -1,6 +1,8 @@
 #include "ButtonRenderer.h"
 #include "RenderOptions.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 using namespace anybutton;
@@ -128,4 +130,43 @@ TEST(RenderTool, LoadErrorsAndMissingFilesAreReported) {
     o = parse({"--picture", "/nonexistent/p.png", "-o", "x.png"});
     EXPECT_FALSE(renderButton(o, error).has_value());
     EXPECT_TRUE(error.contains("/nonexistent/p.png"));
+}
+
+TEST(RenderTool, PicturesLayoutAndContainerBackground) {
+    QTemporaryDir dir;
+    QImage red(32, 32, QImage::Format_RGB32);
+    red.fill(qRgb(255, 0, 0));
+    QImage blue(32, 32, QImage::Format_RGB32);
+    blue.fill(qRgb(0, 0, 255));
+    QImage bg(200, 100, QImage::Format_RGB32);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 200; ++x)
+            bg.setPixel(x, y, qRgb(x, y, 9));
+    ASSERT_TRUE(red.save(dir.filePath("red.bmp")));
+    ASSERT_TRUE(blue.save(dir.filePath("blue.ico")));
+    ASSERT_TRUE(bg.save(dir.filePath("bg.bmp")));
+    const QString pic = dir.filePath("red.bmp"), hover = dir.filePath("blue.ico");
+
+    QString error;
+    auto out = renderButton(
+        parse({"--set", "Caption=", "--set", "ButtonStyle=0", "--picture", pic, "-o", "x.png"}),
+        error);
+    ASSERT_TRUE(out.has_value()) << error.toStdString();
+    EXPECT_TRUE(out->layout.contains("picture 34 4 66 36"));
+    EXPECT_TRUE(out->layout.contains("content 4 4 96 36"));
+    EXPECT_TRUE(out->layout.contains("client 0 0 99 39"));
+    EXPECT_EQ(out->image.pixel(34, 4), qRgb(255, 0, 0));
+
+    out = renderButton(parse({"--set", "Caption=", "--set", "ButtonStyle=0", "--picture", pic,
+                              "--hover-picture", hover, "--state", "hover", "-o", "x.png"}),
+                       error);
+    ASSERT_TRUE(out.has_value());
+    EXPECT_EQ(out->image.pixel(50, 20), qRgb(0, 0, 255));
+
+    out = renderButton(parse({"--set", "Caption=", "--set", "ButtonStyle=1", "--set",
+                              "TransparentBG=-1", "--container-picture", dir.filePath("bg.bmp"),
+                              "--position", "30,40", "--size", "60x30", "-o", "x.png"}),
+                       error);
+    ASSERT_TRUE(out.has_value());
+    EXPECT_EQ(out->image.pixel(10, 5), qRgb(40, 45, 9));
 }

@@ -39,7 +39,8 @@ public:
     std::int32_t windowHandle() const override { return 0x1234; }
 };
 
-// A loaded button of the given style and size, running, pinned colours.
+// A loaded button of the given style and size, running, pinned colours; no
+// caption unless the bag gives one, so frame pixels stay uncovered.
 struct Fixture {
     SimpleContainer container;
     RecordingSurface surface;
@@ -48,6 +49,8 @@ struct Fixture {
     explicit Fixture(std::int32_t style = ButtonStyleStandard, int w = 100, int h = 40,
                      PropertyBag bag = {}) {
         bag.set(QStringLiteral("ButtonStyle"), PropertyValue::int32(style));
+        if (!bag.contains(QStringLiteral("Caption")))
+            bag.set(QStringLiteral("Caption"), PropertyValue::string(QString()));
         button = std::make_unique<AnyButtonControl>(container, &surface);
         surface.width = w;
         surface.height = h;

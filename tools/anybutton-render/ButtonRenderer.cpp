@@ -1,6 +1,7 @@
 #include "ButtonRenderer.h"
 
 #include "anybutton/AnyButtonControl.h"
+#include "anybutton/PictureFile.h"
 #include "anybutton/PropertyError.h"
 #include "anybutton/SimpleContainer.h"
 
@@ -9,12 +10,10 @@ namespace anybutton::render {
 namespace {
 
 std::optional<PictureRef> loadPicture(const QString& file, QString& error) {
-    QImage img(file);
-    if (img.isNull()) {
+    auto picture = LoadPicture(file);
+    if (!picture)
         error = QStringLiteral("cannot read picture %1").arg(file);
-        return std::nullopt;
-    }
-    return PictureRef::fromImage(img);
+    return picture;
 }
 
 QString rectLine(const char* name, const gdi::Rect& r) {
