@@ -1,21 +1,58 @@
 #include "anybutton/AnyButton.h"
 
+#include "anybutton/AnsiText.h"
+#include "anybutton/InputCodes.h"
+#include "anybutton/QtSoundPlayer.h"
 #include "platform/gdi/QtConversion.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QResizeEvent>
-
-#include <memory>
+#include <QShortcut>
 
 namespace anybutton {
 
+class AnyButton::SignalEvents : public ButtonEvents {
+public:
+    explicit SignalEvents(AnyButton& b) : b_(b) {}
+    void Click() override { emit b_.Click(); }
+    void KeyDown(std::int16_t k, std::int16_t s) override { emit b_.KeyDown(k, s); }
+    void KeyPress(std::int16_t c) override { emit b_.KeyPress(c); }
+    void KeyUp(std::int16_t k, std::int16_t s) override { emit b_.KeyUp(k, s); }
+    void MouseDown(std::int16_t b, std::int16_t s, float x, float y) override {
+        emit b_.MouseDown(b, s, x, y);
+    }
+    void MouseMove(std::int16_t b, std::int16_t s, float x, float y) override {
+        emit b_.MouseMove(b, s, x, y);
+    }
+    void MouseUp(std::int16_t b, std::int16_t s, float x, float y) override {
+        emit b_.MouseUp(b, s, x, y);
+    }
+    void MouseIn(std::int16_t s) override { emit b_.MouseIn(s); }
+    void MouseOut(std::int16_t s) override { emit b_.MouseOut(s); }
+
+private:
+    AnyButton& b_;
+};
+
 AnyButton::AnyButton(ContainerServices& container, QWidget* parent)
-    : QWidget(parent), control_(container, this, gdi::SystemColors::fromPalette(palette())) {
+    : QWidget(parent), control_(container, this, gdi::SystemColors::fromPalette(palette())),
+      events_(std::make_unique<SignalEvents>(*this)), interaction_(control_, *events_, *this),
+      accessKey_(new QShortcut(this)) {
     setObjectName(container.ambientDisplayName());
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    overTimer_.setObjectName(QStringLiteral("OverTimer"));
+    overTimer_.setInterval(kOverTimerInterval);
+    connect(&overTimer_, &QTimer::timeout, this, [this] { interaction_.OverTimerTick(); });
+    accessKey_->setContext(Qt::WindowShortcut);
+    connect(accessKey_, &QShortcut::activated, this, [this] { interaction_.AccessKeyPress(); });
 }
 
 AnyButton::~AnyButton() = default;
@@ -36,14 +73,79 @@ void AnyButton::resizeEvent(QResizeEvent* event) {
 }
 
 void AnyButton::changeEvent(QEvent* event) {
-    // QWidget::setEnabled called through a base pointer still goes through the
-    // Enabled property, so the control's flag and the widget's agree.
-    if (event->type() == QEvent::EnabledChange && !syncingEnabled_ &&
-        isEnabled() != control_.Enabled())
-        control_.setEnabled(isEnabled());
-    if (event->type() == QEvent::PaletteChange)
+    switch (event->type()) {
+    case QEvent::EnabledChange:
+        // QWidget::setEnabled called through a base pointer still goes through
+        // the Enabled property, so the control's flag and the widget's agree.
+        if (!syncingEnabled_ && isEnabled() != control_.Enabled())
+            control_.setEnabled(isEnabled());
+        break;
+    case QEvent::PaletteChange:
         control_.setSystemColors(gdi::SystemColors::fromPalette(palette()));
+        interaction_.AmbientChanged();
+        break;
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+        interaction_.AmbientChanged();
+        break;
+    default:
+        break;
+    }
     QWidget::changeEvent(event);
+}
+
+void AnyButton::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF p = event->position();
+    interaction_.MouseMove(buttonBits(event->buttons()), shiftState(event->modifiers()),
+                           static_cast<float>(p.x()), static_cast<float>(p.y()));
+}
+
+void AnyButton::mousePressEvent(QMouseEvent* event) {
+    const QPointF p = event->position();
+    interaction_.MouseDown(buttonBits(event->button()), shiftState(event->modifiers()),
+                           static_cast<float>(p.x()), static_cast<float>(p.y()));
+}
+
+void AnyButton::mouseReleaseEvent(QMouseEvent* event) {
+    endCapture();
+    const QPointF p = event->position();
+    interaction_.MouseUp(buttonBits(event->button()), shiftState(event->modifiers()),
+                         static_cast<float>(p.x()), static_cast<float>(p.y()));
+}
+
+void AnyButton::mouseDoubleClickEvent(QMouseEvent*) {
+    interaction_.DblClick();
+}
+
+void AnyButton::keyPressEvent(QKeyEvent* event) {
+    const std::int16_t key = virtualKeyCode(event->key());
+    interaction_.KeyDown(key, shiftState(event->modifiers()));
+    if (!event->text().isEmpty())
+        interaction_.KeyPress(toAnsiByte(event->text().at(0)));
+    // Other keys go on to the window too (a dialog's Enter and Escape).
+    if (key != ButtonInteraction::kSpace)
+        event->ignore();
+}
+
+void AnyButton::keyReleaseEvent(QKeyEvent* event) {
+    // Held keys repeat their press only; a repeated release is not a release.
+    if (event->isAutoRepeat())
+        return;
+    const std::int16_t key = virtualKeyCode(event->key());
+    interaction_.KeyUp(key, shiftState(event->modifiers()));
+    if (key != ButtonInteraction::kSpace)
+        event->ignore();
+}
+
+void AnyButton::focusInEvent(QFocusEvent* event) {
+    interaction_.EnterFocus();
+    QWidget::focusInEvent(event);
+}
+
+void AnyButton::focusOutEvent(QFocusEvent* event) {
+    endCapture();
+    interaction_.ExitFocus();
+    QWidget::focusOutEvent(event);
 }
 
 void AnyButton::resizeSurface(int width, int height) {
@@ -77,12 +179,54 @@ void AnyButton::imageChanged() {
     update();
 }
 
-void AnyButton::accessKeyChanged(QChar) {
-    // Access-key routing arrives with the interaction layer.
+void AnyButton::accessKeyChanged(QChar key) {
+    // Alt with the key anywhere in the holding window.
+    accessKey_->setKey(key.isNull() ? QKeySequence()
+                                    : QKeySequence(QKeyCombination(
+                                          Qt::AltModifier, Qt::Key(key.toUpper().unicode()))));
 }
 
 std::int32_t AnyButton::windowHandle() const {
     return static_cast<std::int32_t>(effectiveWinId());
+}
+
+bool AnyButton::pointerOverOwnWindow() const {
+    if (!isVisible() || !isEnabled())
+        return false;
+    return QApplication::widgetAt(QCursor::pos()) == this;
+}
+
+void AnyButton::processPendingMessages() {
+    QCoreApplication::processEvents();
+}
+
+void AnyButton::capturePointer() {
+    if (QWidget::mouseGrabber() == nullptr) {
+        grabMouse();
+        captured_ = true;
+    }
+}
+
+void AnyButton::endCapture() {
+    if (captured_) {
+        captured_ = false;
+        releaseMouse();
+    }
+}
+
+SoundPlayer& AnyButton::sounds() {
+    if (soundOverride_)
+        return *soundOverride_;
+    // One player per window: a new sound there cuts off the one playing.
+    QWidget* top = window();
+    auto* shared = top->findChild<QtSoundPlayer*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!shared)
+        shared = new QtSoundPlayer(top);
+    return *shared;
+}
+
+UrlOpener& AnyButton::urls() {
+    return urlOverride_ ? *urlOverride_ : desktopUrls_;
 }
 
 } // namespace anybutton

@@ -1,23 +1,36 @@
 #pragma once
 
 #include "anybutton/AnyButtonControl.h"
+#include "anybutton/ButtonEvents.h"
+#include "anybutton/ButtonInteraction.h"
 #include "anybutton/ButtonSurface.h"
+#include "anybutton/DesktopUrlOpener.h"
+#include "anybutton/InteractionHost.h"
 
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
+
+#include <memory>
+
+class QShortcut;
 
 namespace anybutton {
 
-// The owner-drawn button as a widget: shows the control's back image and
-// applies the rounded style's region as its mask. All state and painting live
-// in AnyButtonControl (control()); this class only connects it to Qt.
+// The owner-drawn button as a widget: shows the control's back image, applies
+// the rounded style's region as its mask, and feeds its input to the
+// interaction logic, whose events come out as the signals below. All state
+// and painting live in AnyButtonControl (control()).
 //
 //   auto* b = AnyButton::load(site, bag, parent); // site: this button's ContainerServices
-//   b->control().setCaption(QStringLiteral("B"));
-//   b->setEnabled(false);                           // the Enabled property
-class AnyButton : public QWidget, private ButtonSurface {
+//   connect(b, &AnyButton::Click, window, &Window::save);
+//   b->setEnabled(false);                          // the Enabled property
+class AnyButton : public QWidget, private ButtonSurface, private InteractionHost {
     Q_OBJECT
 public:
+    // The hover timer's interval in milliseconds.
+    static constexpr int kOverTimerInterval = 10;
+
     explicit AnyButton(ContainerServices& container, QWidget* parent = nullptr);
     ~AnyButton() override;
 
@@ -28,25 +41,52 @@ public:
 
     AnyButtonControl& control() { return control_; }
     const AnyButtonControl& control() const { return control_; }
+    ButtonInteraction& interaction() { return interaction_; }
 
     // Shorthands for the properties windows use most.
     QString Caption() const { return control_.Caption(); }
     void setCaption(const QString& caption) { control_.setCaption(caption); }
     // The Enabled property (it notifies and repaints), hiding QWidget::setEnabled.
     void setEnabled(bool enabled) { control_.setEnabled(enabled); }
+    void GoToURL() { interaction_.GoToURL(); }
+
+    // Replaces the sound and address services (not owned; null restores the
+    // defaults: one Qt Multimedia player per window, the desktop's handlers).
+    void setSoundPlayer(SoundPlayer* player) { soundOverride_ = player; }
+    void setUrlOpener(UrlOpener* opener) { urlOverride_ = opener; }
+
+    // OverTimer; tests call tickOverTimer instead of waiting for it.
+    const QTimer& overTimer() const { return overTimer_; }
+    void tickOverTimer() { interaction_.OverTimerTick(); }
 
     QSize sizeHint() const override { return {100, 40}; }
 
 signals:
-    // Raised by the interaction layer.
     void Click();
+    void KeyDown(qint16 KeyCode, qint16 Shift);
+    void KeyPress(qint16 KeyAscii);
+    void KeyUp(qint16 KeyCode, qint16 Shift);
+    void MouseDown(qint16 Button, qint16 Shift, float X, float Y);
+    void MouseMove(qint16 Button, qint16 Shift, float X, float Y);
+    void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+    void MouseIn(qint16 Shift);
+    void MouseOut(qint16 Shift);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // ButtonSurface
     double clientWidth() const override { return width(); }
     double clientHeight() const override { return height(); }
     void resizeSurface(int width, int height) override;
@@ -57,9 +97,31 @@ private:
     void accessKeyChanged(QChar key) override;
     std::int32_t windowHandle() const override;
 
+    // InteractionHost
+    void startOverTimer() override { overTimer_.start(); }
+    void stopOverTimer() override { overTimer_.stop(); }
+    bool pointerOverOwnWindow() const override;
+    void processPendingMessages() override;
+    void capturePointer() override;
+    SoundPlayer& sounds() override;
+    UrlOpener& urls() override;
+
+    void endCapture();
+
+    // Raises each event as the signal of the same name.
+    class SignalEvents;
+
     AnyButtonControl control_;
+    std::unique_ptr<SignalEvents> events_;
+    ButtonInteraction interaction_;
+    QTimer overTimer_;
+    QShortcut* accessKey_;
+    DesktopUrlOpener desktopUrls_;
+    SoundPlayer* soundOverride_ = nullptr;
+    UrlOpener* urlOverride_ = nullptr;
     QImage shown_;
     bool syncingEnabled_ = false;
+    bool captured_ = false;
 };
 
 } // namespace anybutton

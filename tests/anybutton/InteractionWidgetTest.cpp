@@ -1,0 +1,214 @@
+#include "anybutton/AnyButton.h"
+#include "anybutton/InputCodes.h"
+#include "anybutton/SimpleContainer.h"
+
+#include <QApplication>
+#include <QShortcut>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace anybutton;
+
+namespace {
+
+struct Services : SoundPlayer, UrlOpener {
+    QStringList* log = nullptr;
+    void play(const QString& path) override { *log << "sound " + path; }
+    void openWithShell(const QString& a) override { *log << "shell " + a; }
+    void navigate(const QString& t) override { *log << "navigate " + t; }
+};
+
+// A shown window holding one button at (50, 50), 100 x 40, its signals and
+// services logged in order.
+struct WidgetFixture {
+    SimpleContainer site;
+    QWidget window;
+    AnyButton* button = nullptr;
+    Services services;
+    QStringList log;
+
+    explicit WidgetFixture(const QString& caption = QStringLiteral("&Open")) {
+        window.resize(300, 200);
+        PropertyBag bag;
+        bag.set(QStringLiteral("Caption"), PropertyValue::string(caption));
+        bag.set(QStringLiteral("URL"), PropertyValue::string(QStringLiteral("http://x.example/")));
+        button = AnyButton::load(site, bag, &window);
+        button->setGeometry(50, 50, 100, 40);
+        services.log = &log;
+        button->setSoundPlayer(&services);
+        button->setUrlOpener(&services);
+        auto n = [](float v) { return QString::number(static_cast<double>(v)); };
+        QObject::connect(button, &AnyButton::Click, [this] { log << "Click"; });
+        QObject::connect(button, &AnyButton::KeyDown, [this](qint16 k, qint16 s) {
+            log << QString("KeyDown %1 %2").arg(k).arg(s);
+        });
+        QObject::connect(button, &AnyButton::KeyPress,
+                         [this](qint16 c) { log << QString("KeyPress %1").arg(c); });
+        QObject::connect(button, &AnyButton::KeyUp, [this](qint16 k, qint16 s) {
+            log << QString("KeyUp %1 %2").arg(k).arg(s);
+        });
+        QObject::connect(button, &AnyButton::MouseDown,
+                         [this, n](qint16 b, qint16 s, float x, float y) {
+                             log << QString("MouseDown %1 %2 %3 %4").arg(b).arg(s).arg(n(x), n(y));
+                         });
+        QObject::connect(button, &AnyButton::MouseUp,
+                         [this, n](qint16 b, qint16 s, float x, float y) {
+                             log << QString("MouseUp %1 %2 %3 %4").arg(b).arg(s).arg(n(x), n(y));
+                         });
+        QObject::connect(button, &AnyButton::MouseMove,
+                         [this, n](qint16 b, qint16 s, float x, float y) {
+                             log << QString("MouseMove %1 %2 %3 %4").arg(b).arg(s).arg(n(x), n(y));
+                         });
+        QObject::connect(button, &AnyButton::MouseIn,
+                         [this](qint16 s) { log << QString("MouseIn %1").arg(s); });
+        QObject::connect(button, &AnyButton::MouseOut,
+                         [this](qint16 s) { log << QString("MouseOut %1").arg(s); });
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QCursor::setPos(window.mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::processEvents();
+        log.clear();
+    }
+    ~WidgetFixture() { window.hide(); }
+
+    void send(QEvent::Type type, Qt::MouseButton b, QPoint pos, Qt::MouseButtons held) {
+        QMouseEvent e(type, QPointF(pos), QPointF(button->mapToGlobal(pos)), b, held,
+                      Qt::NoModifier);
+        QApplication::sendEvent(button, &e);
+    }
+    void move(QPoint pos, Qt::MouseButtons held = Qt::NoButton) {
+        send(QEvent::MouseMove, Qt::NoButton, pos, held);
+    }
+    // Moves the pointer; the button sees the move through Qt's own delivery.
+    void pointerAt(QPoint windowPos) {
+        QCursor::setPos(window.mapToGlobal(windowPos));
+        QCoreApplication::processEvents();
+    }
+    QStringList take() { return std::exchange(log, {}); }
+    const ButtonState& s() const { return button->control().state(); }
+};
+
+} // namespace
+
+TEST(InteractionWidget, ClickFromOutsideRaisesTheSignalsInOrder) {
+    WidgetFixture f;
+    f.pointerAt({60, 60}); // (10, 10) on the button
+    EXPECT_TRUE(f.button->overTimer().isActive());
+    EXPECT_EQ(f.button->overTimer().interval(), 10);
+    f.send(QEvent::MouseButtonPress, Qt::LeftButton, {10, 10}, Qt::LeftButton);
+    f.send(QEvent::MouseButtonRelease, Qt::LeftButton, {11, 10}, Qt::NoButton);
+    f.button->tickOverTimer();
+    EXPECT_EQ(f.take(),
+              (QStringList{"MouseIn 0", "sound .\\resources\\over.wav", "MouseMove 0 0 10 10",
+                           "MouseDown 1 0 10 10", "sound .\\resources\\click.wav", "Click",
+                           "navigate http://x.example/", "MouseUp 1 0 11 10"}));
+    f.pointerAt({5, 5});
+    f.button->tickOverTimer();
+    EXPECT_EQ(f.take(), (QStringList{"MouseOut 0"}));
+    EXPECT_FALSE(f.button->overTimer().isActive());
+}
+
+TEST(InteractionWidget, HiddenOrDisabledButtonEndsTheHoverAtTheNextTick) {
+    for (const bool disable : {true, false}) {
+        SCOPED_TRACE(disable ? "disabled" : "hidden");
+        WidgetFixture f;
+        f.pointerAt({60, 60});
+        f.move({10, 10});
+        f.button->tickOverTimer();
+        EXPECT_EQ(f.s().g_IsOver, 1);
+        if (disable)
+            f.button->setEnabled(false);
+        else
+            f.button->hide();
+        f.take();
+        f.button->tickOverTimer();
+        EXPECT_EQ(f.take(), (QStringList{"MouseOut 0"}));
+        EXPECT_EQ(f.s().g_IsOver, 0);
+    }
+}
+
+TEST(InteractionWidget, DoubleClickClicksTwice) {
+    WidgetFixture f;
+    f.pointerAt({60, 60});
+    f.move({10, 10});
+    f.take();
+    f.send(QEvent::MouseButtonPress, Qt::LeftButton, {10, 10}, Qt::LeftButton);
+    f.send(QEvent::MouseButtonRelease, Qt::LeftButton, {10, 10}, Qt::NoButton);
+    f.send(QEvent::MouseButtonDblClick, Qt::LeftButton, {12, 12}, Qt::LeftButton);
+    f.send(QEvent::MouseButtonRelease, Qt::LeftButton, {12, 12}, Qt::NoButton);
+    const QStringList log = f.take();
+    EXPECT_EQ(log.filter("MouseDown 1 0 10 10").size(), 2);
+    EXPECT_EQ(log.filter("MouseUp").size(), 2);
+    EXPECT_EQ(log.filter("Click").size(), 2);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
+TEST(InteractionWidget, SpaceKeysAndRepeats) {
+    WidgetFixture f;
+    QTest::keyPress(f.button, Qt::Key_Space);
+    QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ", true);
+    QApplication::sendEvent(f.button, &repeatRelease);
+    QKeyEvent repeatPress(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+    QApplication::sendEvent(f.button, &repeatPress);
+    EXPECT_EQ(f.s().g_IsPressed, 1);
+    QTest::keyRelease(f.button, Qt::Key_Space, Qt::ShiftModifier);
+    EXPECT_EQ(f.take(),
+              (QStringList{"KeyDown 32 0", "KeyPress 32", "KeyDown 32 0", "KeyPress 32",
+                           "sound .\\resources\\click.wav", "Click", "navigate http://x.example/",
+                           "MouseUp 1 1 0 0", "KeyUp 32 1", "KeyUp 16 0"}));
+    QTest::keyClick(f.button, Qt::Key_A);
+    QTest::keyClick(f.button, Qt::Key_Return);
+    EXPECT_EQ(f.take(), (QStringList{"KeyDown 65 0", "KeyPress 97", "KeyUp 65 0", "KeyDown 13 0",
+                                     "KeyPress 13", "KeyUp 13 0"}));
+}
+
+TEST(InteractionWidget, AccessKeysAreAltWithTheKeyInTheWindow) {
+    struct Case {
+        const char* caption;
+        const char* sequence;
+    };
+    const Case cases[] = {
+        {"&Open", "Alt+O"}, {"Save && Exit", ""}, {"A && &B", "Alt+B"}, {"A&&B", ""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        WidgetFixture f(QString::fromLatin1(c.caption));
+        auto* shortcut = f.button->findChild<QShortcut*>();
+        ASSERT_NE(shortcut, nullptr);
+        EXPECT_EQ(shortcut->key(), QKeySequence(QString::fromLatin1(c.sequence)));
+    }
+    WidgetFixture f(QStringLiteral("&Open"));
+    QApplication::setActiveWindow(&f.window);
+    QTest::keyClick(&f.window, Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(f.take(), (QStringList{"Click", "navigate http://x.example/"}));
+    f.button->setEnabled(false);
+    QTest::keyClick(&f.window, Qt::Key_O, Qt::AltModifier);
+    emit f.button->findChild<QShortcut*>()->activated();
+    EXPECT_TRUE(f.take().isEmpty());
+}
+
+TEST(InteractionWidget, FocusDrawsTheFocusRectangle) {
+    WidgetFixture f{QString()};
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(f.button, &in);
+    EXPECT_EQ(f.s().g_HasFocus, 1);
+    const QImage focused = f.button->control().image();
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(f.button, &out);
+    EXPECT_EQ(f.s().g_HasFocus, 0);
+    EXPECT_NE(focused, f.button->control().image());
+}
+
+TEST(InputCodes, KeysButtonsAndShiftBits) {
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Space), 32);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Q), 81);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_7), 55);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_F5), 116);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Escape), 27);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Down), 40);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_MediaPlay), 0);
+    EXPECT_EQ(buttonBits(Qt::LeftButton | Qt::MiddleButton), 5);
+    EXPECT_EQ(buttonBits(Qt::RightButton | Qt::BackButton), 2);
+    EXPECT_EQ(shiftState(Qt::ShiftModifier | Qt::AltModifier), 5);
+    EXPECT_EQ(shiftState(Qt::ControlModifier | Qt::MetaModifier), 2);
+}
