@@ -26,8 +26,9 @@ public:
     virtual double extenderTop() const = 0;
     virtual bool extenderDefault() const = 0;
 
-    // The container's background picture (null when it has none) and the factor
-    // from its scale units to pixels.
+    // The container's background picture (null when it has none), drawn unscaled
+    // from its top-left corner, and how many of its scale units make one pixel
+    // (15 for twips): a position divided by it is in pixels.
     virtual PictureRef containerPicture() const = 0;
     virtual double containerUnitsPerPixel() const = 0;
 
