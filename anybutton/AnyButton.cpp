@@ -80,6 +80,7 @@ void AnyButton::changeEvent(QEvent* event) {
         if (!syncingEnabled_ && isEnabled() != control_.Enabled())
             control_.setEnabled(isEnabled());
         break;
+    // The window's palette, font and style stand for the container's ambient values.
     case QEvent::PaletteChange:
         control_.setSystemColors(gdi::SystemColors::fromPalette(palette()));
         interaction_.AmbientChanged();

@@ -1,8 +1,8 @@
 #include "anybutton/QtSoundPlayer.h"
 
+#include <QAudioDevice>
 #include <QDir>
 #include <QFileInfo>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
