@@ -1,5 +1,6 @@
 #include "anybutton/AnyButton.h"
 #include "anybutton/InputCodes.h"
+#include "anybutton/QtSoundPlayer.h"
 #include "anybutton/SimpleContainer.h"
 
 #include <QApplication>
@@ -211,4 +212,14 @@ TEST(InputCodes, KeysButtonsAndShiftBits) {
     EXPECT_EQ(buttonBits(Qt::RightButton | Qt::BackButton), 2);
     EXPECT_EQ(shiftState(Qt::ShiftModifier | Qt::AltModifier), 5);
     EXPECT_EQ(shiftState(Qt::ControlModifier | Qt::MetaModifier), 2);
+}
+
+TEST(InteractionWidget, ButtonsOfAWindowShareOneSoundPlayer) {
+    SimpleContainer site;
+    QWidget window;
+    AnyButton* a = AnyButton::load(site, PropertyBag(), &window);
+    AnyButton* b = AnyButton::load(site, PropertyBag(), &window);
+    for (AnyButton* button : {a, b})
+        button->interaction().MouseMove(0, 0, 1, 1);
+    EXPECT_EQ(window.findChildren<QtSoundPlayer*>().size(), 1);
 }
