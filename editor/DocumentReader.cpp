@@ -1,7 +1,7 @@
 #include "editor/DocumentReader.h"
 
 #include "editor/Utf8Validator.h"
-#include "editor/Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -95,7 +95,7 @@ bool DocumentReader::read(const Sink& sink) {
             converted.clear();
             converted.reserve(bytes.size() * 3);
             for (const char c : bytes)
-                appendUtf8(converted, windows1252ToUnicode(static_cast<std::uint8_t>(c)));
+                appendUtf8(converted, platform::windows1252ToUnicode(static_cast<std::uint8_t>(c)));
             sink(converted);
         } else {
             sink(bytes);

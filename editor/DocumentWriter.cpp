@@ -1,6 +1,6 @@
 #include "editor/DocumentWriter.h"
 
-#include "editor/Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -47,7 +47,7 @@ bool fitsWindows1252(std::string_view utf8) {
         if (pos == utf8.size())
             break;
         const auto cp = nextCodePoint(utf8, pos);
-        if (!cp || !unicodeToWindows1252(*cp))
+        if (!cp || !platform::unicodeToWindows1252(*cp))
             return false;
     }
     return true;
@@ -68,7 +68,7 @@ bool writeWindows1252(QSaveFile& file, std::string_view utf8) {
         out.append(utf8.substr(pos, run));
         pos += run;
         if (pos < utf8.size() && static_cast<unsigned char>(utf8[pos]) >= 0x80)
-            out += static_cast<char>(*unicodeToWindows1252(*nextCodePoint(utf8, pos)));
+            out += static_cast<char>(*platform::unicodeToWindows1252(*nextCodePoint(utf8, pos)));
         if (out.size() >= kChunk || pos == utf8.size()) {
             if (file.write(out.data(), static_cast<qint64>(out.size())) !=
                 static_cast<qint64>(out.size()))

@@ -1,5 +1,6 @@
 #include "platform/gdi/TextLayout.h"
 
+#include "platform/Windows1252.h"
 #include "platform/gdi/DrawText.h"
 
 #include <algorithm>
@@ -7,21 +8,12 @@
 
 namespace gdi {
 
-namespace {
-
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-} // namespace
-
 QString decodeAnsi(std::string_view bytes) {
     QString out;
     out.reserve(static_cast<qsizetype>(bytes.size()));
     for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        out.append(b >= 0x80 && b < 0xA0 ? QChar(kCp1252High[b - 0x80]) : QChar(b));
+        out.append(QChar(
+            static_cast<char16_t>(platform::windows1252ToUnicode(static_cast<std::uint8_t>(c)))));
     }
     return out;
 }

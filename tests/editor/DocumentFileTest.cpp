@@ -1,7 +1,7 @@
 #include "editor/DocumentReader.h"
 #include "editor/DocumentWriter.h"
 #include "editor/Utf8Validator.h"
-#include "editor/Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,15 +57,15 @@ protected:
 
 TEST(Windows1252, EveryByteDecodesAndEncodesBackToItself) {
     for (int b = 0; b < 256; ++b) {
-        const char32_t c = windows1252ToUnicode(static_cast<std::uint8_t>(b));
-        const auto back = unicodeToWindows1252(c);
+        const char32_t c = platform::windows1252ToUnicode(static_cast<std::uint8_t>(b));
+        const auto back = platform::unicodeToWindows1252(c);
         ASSERT_TRUE(back.has_value()) << b;
         EXPECT_EQ(*back, b);
     }
-    EXPECT_EQ(windows1252ToUnicode(0x80), U'\u20AC');
-    EXPECT_EQ(windows1252ToUnicode(0x81), U'\u0081'); // undefined in the code page
-    EXPECT_FALSE(unicodeToWindows1252(U'\u0080').has_value());
-    EXPECT_FALSE(unicodeToWindows1252(U'\u4E2D').has_value());
+    EXPECT_EQ(platform::windows1252ToUnicode(0x80), U'\u20AC');
+    EXPECT_EQ(platform::windows1252ToUnicode(0x81), U'\u0081'); // undefined in the code page
+    EXPECT_FALSE(platform::unicodeToWindows1252(U'\u0080').has_value());
+    EXPECT_FALSE(platform::unicodeToWindows1252(U'\u4E2D').has_value());
 }
 
 TEST(Utf8Validator, AcceptsOnlyWellFormedUtf8EvenWhenSplit) {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace editor {
+namespace platform {
 
 // Windows-1252 as a total byte <-> character mapping: the five bytes the code
 // page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of
@@ -11,4 +11,4 @@ namespace editor {
 char32_t windows1252ToUnicode(std::uint8_t byte);
 std::optional<std::uint8_t> unicodeToWindows1252(char32_t codePoint);
 
-} // namespace editor
+} // namespace platform

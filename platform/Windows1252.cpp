@@ -1,8 +1,8 @@
-#include "editor/Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <array>
 
-namespace editor {
+namespace platform {
 
 namespace {
 
@@ -30,4 +30,4 @@ std::optional<std::uint8_t> unicodeToWindows1252(char32_t codePoint) {
     return std::nullopt;
 }
 
-} // namespace editor
+} // namespace platform
