@@ -11,9 +11,11 @@ using namespace anybutton;
 
 namespace {
 
-const char* const kStateNames[] = {"normal", "hover", "pressed", "armed"};
+const char* const kStateNames[] = {"normal", "hover", "pressed", "armed", "disabled"};
 
-void BM_Refresh(benchmark::State& st) {
+// Loads one button of the benchmark's style (range 0) and size (range 2) from
+// bag, puts it in the benchmark's state (range 1) and times Refresh.
+void timeRefresh(benchmark::State& st, PropertyBag& bag, const char* what) {
     const auto style = static_cast<std::int32_t>(st.range(0));
     const int state = static_cast<int>(st.range(1));
     const int width = static_cast<int>(st.range(2));
@@ -21,8 +23,8 @@ void BM_Refresh(benchmark::State& st) {
     AnyButtonControl button(container);
     button.state().clientWidth = width;
     button.state().clientHeight = 25;
-    PropertyBag bag;
     bag.set(QStringLiteral("ButtonStyle"), PropertyValue::int32(style));
+    bag.set(QStringLiteral("Enabled"), PropertyValue::boolean(state != 4));
     button.ReadProperties(bag);
     ButtonState& s = button.state();
     s.g_IsOver = (state == 1 || state == 2) ? 1 : 0;
@@ -32,7 +34,12 @@ void BM_Refresh(benchmark::State& st) {
         benchmark::DoNotOptimize(button.backImage().bitmap()->pixel(width / 2, 12));
     }
     st.SetLabel(std::string("style ") + std::to_string(style) + " " + kStateNames[state] + " " +
-                std::to_string(width) + "x25");
+                std::to_string(width) + "x25" + what);
+}
+
+void BM_Refresh(benchmark::State& st) {
+    PropertyBag bag;
+    timeRefresh(st, bag, "");
 }
 
 void allCases(benchmark::internal::Benchmark* b) {
@@ -45,38 +52,19 @@ void allCases(benchmark::internal::Benchmark* b) {
 // A 16 x 16 bitmap picture beside the caption "&Open", as the program's tool
 // buttons have; disabled (state 4) draws both embossed.
 void BM_RefreshPictureAndCaption(benchmark::State& st) {
-    const auto style = static_cast<std::int32_t>(st.range(0));
-    const int state = static_cast<int>(st.range(1));
-    const int width = static_cast<int>(st.range(2));
     QImage img(16, 16, QImage::Format_RGB32);
     img.fill(Qt::black);
     for (int y = 2; y < 14; ++y)
         for (int x = 3; x < 13; ++x)
             img.setPixel(x, y, qRgb(40 + 10 * x, 200 - 8 * y, 90));
-    SimpleContainer container;
-    AnyButtonControl button(container);
-    button.state().clientWidth = width;
-    button.state().clientHeight = 25;
     PropertyBag bag;
-    bag.set(QStringLiteral("ButtonStyle"), PropertyValue::int32(style));
     bag.set(QStringLiteral("Caption"), PropertyValue::string(QStringLiteral("&Open")));
     bag.set(QStringLiteral("Picture"), PropertyValue::picture(PictureRef::fromImage(img)));
     bag.set(QStringLiteral("OriginalPicSizeW"), PropertyValue::int32(16));
     bag.set(QStringLiteral("OriginalPicSizeH"), PropertyValue::int32(16));
     bag.set(QStringLiteral("PictureWidth"), PropertyValue::int32(16));
     bag.set(QStringLiteral("PictureHeight"), PropertyValue::int32(16));
-    bag.set(QStringLiteral("Enabled"), PropertyValue::boolean(state != 4));
-    button.ReadProperties(bag);
-    ButtonState& s = button.state();
-    s.g_IsOver = (state == 1 || state == 2) ? 1 : 0;
-    s.g_IsPressed = (state == 2 || state == 3) ? 1 : 0;
-    for (auto _ : st) {
-        button.Refresh();
-        benchmark::DoNotOptimize(button.backImage().bitmap()->pixel(width / 2, 12));
-    }
-    const char* names[] = {"normal", "hover", "pressed", "armed", "disabled"};
-    st.SetLabel(std::string("style ") + std::to_string(style) + " " + names[state] + " " +
-                std::to_string(width) + "x25, picture and caption");
+    timeRefresh(st, bag, ", picture and caption");
 }
 
 void contentCases(benchmark::internal::Benchmark* b) {

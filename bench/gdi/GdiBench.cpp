@@ -1,5 +1,6 @@
 // Repaint-sized workloads of the raster layer on a 100 x 40 button image.
 #include "platform/gdi/Gdi.h"
+#include "support/MaskedCopy.h"
 
 #include <QGuiApplication>
 
@@ -27,27 +28,6 @@ DeviceContext sprite() {
                                                                         : kBlack);
     dc.selectBitmap(std::move(b));
     return dc;
-}
-
-// The mask / inverse-mask sequence with four scratch bitmaps, as a picture draw does it.
-void maskedBlit(DeviceContext& d, DeviceContext& s, int dx, int dy, COLORREF key) {
-    const int w = s.width(), h = s.height();
-    DeviceContext m = CreateCompatibleDC(d), n = CreateCompatibleDC(d);
-    DeviceContext r = CreateCompatibleDC(d), p = CreateCompatibleDC(d);
-    SelectObject(m, CreateBitmap(w, h, 1, 1));
-    SelectObject(n, CreateBitmap(w, h, 1, 1));
-    SelectObject(r, CreateCompatibleBitmap(d, w, h));
-    SelectObject(p, CreateCompatibleBitmap(d, w, h));
-    const COLORREF old = SetBkColor(s, key);
-    BitBlt(m, 0, 0, w, h, s, 0, 0, SRCCOPY);
-    SetBkColor(s, old);
-    BitBlt(n, 0, 0, w, h, m, 0, 0, NOTSRCCOPY);
-    BitBlt(r, 0, 0, w, h, d, dx, dy, SRCCOPY);
-    BitBlt(r, 0, 0, w, h, m, 0, 0, SRCAND);
-    BitBlt(p, 0, 0, w, h, s, 0, 0, SRCCOPY);
-    BitBlt(p, 0, 0, w, h, n, 0, 0, SRCAND);
-    BitBlt(r, 0, 0, w, h, p, 0, 0, SRCINVERT);
-    BitBlt(d, dx, dy, w, h, r, 0, 0, SRCCOPY);
 }
 
 void faceAndFrames(DeviceContext& dc) {
@@ -87,7 +67,7 @@ void BM_MaskedBlit32(benchmark::State& state) {
     DeviceContext dc = backImage();
     DeviceContext s = sprite();
     for (auto _ : state) {
-        maskedBlit(dc, s, 34, 4, kBlack);
+        maskedCopy(dc, s, s.width(), s.height(), 34, 4, kBlack);
         benchmark::DoNotOptimize(dc.bitmap()->row(0));
     }
 }
@@ -121,7 +101,7 @@ void BM_RepaintWithoutText(benchmark::State& state) {
     for (auto _ : state) {
         faceAndFrames(dc);
         gradient(dc);
-        maskedBlit(dc, s, 34, 4, kBlack);
+        maskedCopy(dc, s, s.width(), s.height(), 34, 4, kBlack);
         DrawFocusRect(dc, {4, 4, kW - 4, kH - 4});
         benchmark::DoNotOptimize(dc.bitmap()->row(0));
     }
@@ -158,7 +138,7 @@ void BM_FullRepaint(benchmark::State& state) {
     for (auto _ : state) {
         faceAndFrames(dc);
         gradient(dc);
-        maskedBlit(dc, s, 4, 4, kBlack);
+        maskedCopy(dc, s, s.width(), s.height(), 4, 4, kBlack);
         DrawFocusRect(dc, {4, 4, kW - 4, kH - 4});
         Rect r{40, 4, kW - 4, kH - 4};
         DrawTextExA(dc, "&Save", r, 0x415, &params);

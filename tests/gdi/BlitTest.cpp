@@ -1,4 +1,5 @@
 #include "PixelHelpers.h"
+#include "support/MaskedCopy.h"
 
 #include "platform/gdi/Blit.h"
 #include "platform/gdi/Drawing.h"
@@ -95,26 +96,6 @@ TEST(BitBltTest, OneBitToColourUsesTheDestinationColours) {
     DeviceContext inverse = makeDc(2, 1, 0, BitmapFormat::Mono);
     BitBlt(inverse, 0, 0, 2, 1, mask, 0, 0, NOTSRCCOPY);
     EXPECT_EQ(picture(*inverse.bitmap(), {{0, '0'}, {Bitmap::kMonoOne, '1'}}), (Rows{"10"}));
-}
-
-// The mask / inverse-mask sequence that keys one colour out of a sprite.
-void maskedCopy(DeviceContext& d, DeviceContext& s, int w, int h, int dx, int dy, COLORREF key) {
-    DeviceContext m = CreateCompatibleDC(d), n = CreateCompatibleDC(d);
-    DeviceContext r = CreateCompatibleDC(d), p = CreateCompatibleDC(d);
-    SelectObject(m, CreateBitmap(w, h, 1, 1));
-    SelectObject(n, CreateBitmap(w, h, 1, 1));
-    SelectObject(r, CreateCompatibleBitmap(d, w, h));
-    SelectObject(p, CreateCompatibleBitmap(d, w, h));
-    const COLORREF old = SetBkColor(s, key);
-    BitBlt(m, 0, 0, w, h, s, 0, 0, SRCCOPY);
-    SetBkColor(s, old);
-    BitBlt(n, 0, 0, w, h, m, 0, 0, NOTSRCCOPY);
-    BitBlt(r, 0, 0, w, h, d, dx, dy, SRCCOPY);
-    BitBlt(r, 0, 0, w, h, m, 0, 0, SRCAND);
-    BitBlt(p, 0, 0, w, h, s, 0, 0, SRCCOPY);
-    BitBlt(p, 0, 0, w, h, n, 0, 0, SRCAND);
-    BitBlt(r, 0, 0, w, h, p, 0, 0, SRCINVERT);
-    BitBlt(d, dx, dy, w, h, r, 0, 0, SRCCOPY);
 }
 
 TEST(BitBltTest, MaskSequenceKeysOutExactlyTheKeyColour) {
