@@ -1,7 +1,5 @@
 #include "platform/IniSettingsStore.h"
 
-#include <QSettings>
-
 namespace platform {
 
 namespace {
@@ -12,17 +10,22 @@ QString settingsKey(const QString& section, const QString& key) {
 
 } // namespace
 
+QSettings& IniSettingsStore::settingsFor(const QString& application) const {
+    auto& file = files_[application];
+    if (!file)
+        file = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, application);
+    return *file;
+}
+
 QString IniSettingsStore::read(const QString& application, const QString& section,
                                const QString& key, const QString& fallback) const {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, application);
-    const QVariant value = settings.value(settingsKey(section, key));
+    const QVariant value = settingsFor(application).value(settingsKey(section, key));
     return value.isValid() ? value.toString() : fallback;
 }
 
 void IniSettingsStore::write(const QString& application, const QString& section, const QString& key,
                              const QString& value) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, application);
-    settings.setValue(settingsKey(section, key), value);
+    settingsFor(application).setValue(settingsKey(section, key), value);
 }
 
 } // namespace platform
