@@ -1,5 +1,6 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/QtPrompts.h"
+#include "shell/ProgramIcon.h"
 #include "shell/frmSplash.h"
 #include "shell/mdimain.h"
 
@@ -9,6 +10,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(shell::programIcon());
     platform::QtPrompts prompts;
     platform::IniSettingsStore settings;
     // The whole argument string is one path, however the shell split it.
@@ -20,6 +22,7 @@ int main(int argc, char* argv[]) {
             frame = std::make_unique<shell::mdimain>(prompts, settings, commandLine);
         frame->showDocumentWindow();
     });
+    QObject::connect(&splash, &shell::frmSplash::closed, &shell::quitWhenNoWindowIsOpen);
     splash.show();
     return app.exec();
 }

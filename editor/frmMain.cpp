@@ -7,6 +7,7 @@
 #include "editor/DocumentWriter.h"
 #include "editor/SourceEditor.h"
 #include "editor/TabControl.h"
+#include "platform/NormalSize.h"
 #include "platform/Prompts.h"
 #include "shell/WindowPlacement.h"
 
@@ -182,9 +183,7 @@ void frmMain::create(const QString& commandLine) {
     loadStep();
     if (!commandLine.isEmpty())
         OpenFile(QString(commandLine).remove(QLatin1Char('"')));
-    QWidget* outer = outerWindow();
-    if (!(outer->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
-        outer->resize(twipsToPixels(10000), twipsToPixels(7000));
+    platform::resizeNormal(*outerWindow(), QSize(twipsToPixels(10000), twipsToPixels(7000)));
     runLayout();
     refreshCommandState();
 }
@@ -205,6 +204,9 @@ void frmMain::loadStep() {
     coding_->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
     // The default page is unsaved but untouched: Open may replace it without asking.
     coding_->setModified(false);
+    Option1_[0]->setChecked(true);
+    // Keys typed as soon as the window appears go into the text.
+    coding_->setFocus();
 }
 
 bool frmMain::OpenFile(const QString& path) {
@@ -235,6 +237,7 @@ bool frmMain::OpenFile(const QString& path) {
     coding_->setLineEnd(lineEnd_);
     coding_->moveCaretToStart();
     coding_->setModified(false);
+    coding_->setFocus();
     return true;
 }
 

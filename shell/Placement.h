@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRect>
 #include <QString>
 
 namespace platform {
@@ -23,8 +25,12 @@ QString placementText(float twips);
 
 // Reads the five keys of section; a missing key, or one that does not hold a
 // number, gives its default. X and Y default to half the window's inner size.
+//
+// `screens` are the pixel areas the window must show on. A stored size or
+// position that cannot give a window whose title bar lies on one of them
+// counts as missing too; usable values are kept exactly. No screens, no check.
 Placement readPlacement(const platform::SettingsStore& store, const QString& section,
-                        float innerWidth, float innerHeight);
+                        float innerWidth, float innerHeight, const QList<QRect>& screens = {});
 // Writes Width, Height, Y, X and WindowState, in that order.
 void writePlacement(platform::SettingsStore& store, const QString& section,
                     const Placement& placement);

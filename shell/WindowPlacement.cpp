@@ -2,6 +2,7 @@
 
 #include "editor/AppTitle.h"
 #include "shell/Placement.h"
+#include "shell/PlacementTarget.h"
 
 #include <QWidget>
 
@@ -18,54 +19,41 @@ int toPixels(float twips) {
     return static_cast<int>(std::lround(twips / editor::kTwipsPerPixel));
 }
 
-int stateCode(Qt::WindowStates states) {
-    if (states & Qt::WindowMinimized)
-        return 1;
-    if (states & Qt::WindowMaximized)
-        return 2;
-    return 0;
-}
-
 } // namespace
 
 WindowPlacement::WindowPlacement(platform::SettingsStore& store, QString section)
     : store_(store), section_(std::move(section)) {}
 
-void WindowPlacement::SavePlacement(const QWidget& window) const {
+void WindowPlacement::SavePlacement(const PlacementTarget& window) const {
     // Outer values, as the window reports them in its current state.
-    const QRect outer = window.isWindow() ? window.frameGeometry() : window.geometry();
+    const QRect outer = window.outerGeometry();
     Placement p;
     p.width = toTwips(outer.width());
     p.height = toTwips(outer.height());
     p.x = toTwips(outer.x());
     p.y = toTwips(outer.y());
-    p.windowState = stateCode(window.windowState());
+    p.windowState = window.windowState();
     writePlacement(store_, section_, p);
 }
 
+void WindowPlacement::RestorePlacement(PlacementTarget& window) const {
+    const QSize inner = window.innerSize();
+    const Placement p = readPlacement(store_, section_, toTwips(inner.width()),
+                                      toTwips(inner.height()), window.screens());
+    window.setWindowState(p.windowState);
+    if (p.windowState != 0)
+        return;
+    window.setOuterGeometry(
+        QRect(toPixels(p.x), toPixels(p.y), toPixels(p.width), toPixels(p.height)));
+}
+
+void WindowPlacement::SavePlacement(QWidget& window) const {
+    SavePlacement(WidgetPlacementTarget(window, window));
+}
+
 void WindowPlacement::RestorePlacement(QWidget& window, const QWidget& inner) const {
-    const Placement p =
-        readPlacement(store_, section_, toTwips(inner.width()), toTwips(inner.height()));
-    const Qt::WindowStates others =
-        window.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
-    switch (p.windowState) {
-    case 1:
-        window.setWindowState(others | Qt::WindowMinimized);
-        return;
-    case 2:
-        window.setWindowState(others | Qt::WindowMaximized);
-        return;
-    default:
-        window.setWindowState(others);
-        break;
-    }
-    // Sizes are outer sizes: take off what the window manager's frame adds.
-    const QRect outer = window.isWindow() ? window.frameGeometry() : window.geometry();
-    const int extraW = outer.width() - window.width();
-    const int extraH = outer.height() - window.height();
-    window.move(toPixels(p.x), toPixels(p.y));
-    window.resize(std::max(0, toPixels(p.width) - extraW),
-                  std::max(0, toPixels(p.height) - extraH));
+    WidgetPlacementTarget target(window, inner);
+    RestorePlacement(target);
 }
 
 } // namespace shell

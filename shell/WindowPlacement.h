@@ -10,6 +10,8 @@ class SettingsStore;
 
 namespace shell {
 
+class PlacementTarget;
+
 // Remembers one window's size, position and state under its own settings
 // section. `window` is the outer window: the top-level frame, or the MDI
 // sub-window around a document; `inner` is its client area.
@@ -17,7 +19,10 @@ class WindowPlacement {
 public:
     WindowPlacement(platform::SettingsStore& store, QString section);
 
-    void SavePlacement(const QWidget& window) const;
+    void SavePlacement(const PlacementTarget& window) const;
+    void RestorePlacement(PlacementTarget& window) const;
+
+    void SavePlacement(QWidget& window) const;
     void RestorePlacement(QWidget& window, const QWidget& inner) const;
 
 private:

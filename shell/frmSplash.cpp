@@ -1,14 +1,11 @@
 #include "shell/frmSplash.h"
 
-#include <QGuiApplication>
+#include "shell/ProgramIcon.h"
+
+#include <QApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
-
-// Resources of a static library must be registered by name, outside any namespace.
-static void initShellResources() {
-    Q_INIT_RESOURCE(shell);
-}
 
 namespace shell {
 
@@ -16,8 +13,8 @@ frmSplash::frmSplash(SplashTimings timings, std::function<void()> showDocument, 
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       showDocument_(std::move(showDocument)), Image1_(new QLabel(this)), timer1_(new QTimer(this)),
       timer2_(new QTimer(this)) {
-    initShellResources();
     setObjectName(QStringLiteral("frmSplash"));
+    setWindowIcon(programIcon()); // also registers the shell's resources
     setAttribute(Qt::WA_DeleteOnClose, false);
     Image1_->setObjectName(QStringLiteral("Image1"));
     Image1_->setPixmap(QPixmap(QStringLiteral(":/shell/splash.jpg")));
@@ -28,22 +25,48 @@ frmSplash::frmSplash(SplashTimings timings, std::function<void()> showDocument, 
     timer2_->setObjectName(QStringLiteral("Timer2"));
     timer1_->setInterval(timings.closeMs);
     timer2_->setInterval(timings.showDocumentMs);
-    connect(timer2_, &QTimer::timeout, this, [this] { showDocument_(); });
-    connect(timer1_, &QTimer::timeout, this, [this] {
-        timer1_->stop();
-        timer2_->stop();
-        close();
-    });
+    connect(timer2_, &QTimer::timeout, this, &frmSplash::Timer2_Timer);
+    connect(timer1_, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+}
+
+void frmSplash::Timer2_Timer() {
+    // A tick queued before the close was handled must not reopen anything.
+    if (closed_)
+        return;
+    documentShown_ = true;
+    showDocument_();
+}
+
+void frmSplash::Timer1_Timer() {
+    if (closed_)
+        return;
+    // We choose: a close tick that overtook the show tick shows the document
+    // first, so the window appears 50 ms late rather than never.
+    if (!documentShown_)
+        Timer2_Timer();
+    closed_ = true;
+    timer1_->stop();
+    timer2_->stop();
+    close();
+    emit closed();
 }
 
 void frmSplash::showEvent(QShowEvent* event) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    if (!timer1_->isActive() && !timer2_->isActive()) {
+    if (!closed_ && !timer1_->isActive() && !timer2_->isActive()) {
         timer2_->start();
         timer1_->start();
     }
     QWidget::showEvent(event);
+}
+
+void quitWhenNoWindowIsOpen() {
+    for (const QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible())
+            return;
+    }
+    QCoreApplication::quit();
 }
 
 } // namespace shell

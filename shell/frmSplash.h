@@ -9,13 +9,18 @@ class QTimer;
 
 namespace shell {
 
-// How long the splash stays up. Tests shorten both from here.
+// How long the splash stays up.
 struct SplashTimings {
     int showDocumentMs = 1950; // Timer2: shows the document window
     int closeMs = 2000;        // Timer1: closes the splash
 };
 
 // The frameless start-up picture, centred on the screen.
+//
+// Invariant: the document window is shown exactly once before the splash
+// closes, whichever timer event arrives first. Coarse timers on a loaded
+// machine deliver the two ticks 50 ms apart in either order, so the order is
+// kept by the slots, not by the intervals.
 class frmSplash : public QWidget {
     Q_OBJECT
 public:
@@ -23,6 +28,14 @@ public:
 
     QTimer* Timer1() const { return timer1_; }
     QTimer* Timer2() const { return timer2_; }
+
+    // The timers' slots, public so tests deliver the ticks in any order.
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+signals:
+    // After the splash has closed; the application checks whether any window is left.
+    void closed();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -32,6 +45,13 @@ private:
     QLabel* Image1_;
     QTimer* timer1_;
     QTimer* timer2_;
+    bool documentShown_ = false;
+    bool closed_ = false;
 };
+
+// Ends the program when none of its windows is open any more. Qt quits on the
+// last closed window only for ordinary windows; a splash does not count, so a
+// program that lost its frame would otherwise linger invisibly.
+void quitWhenNoWindowIsOpen();
 
 } // namespace shell

@@ -5,6 +5,8 @@
 #include "editor/SourceEditor.h"
 #include "editor/frmMain.h"
 #include "platform/KeyStates.h"
+#include "platform/NormalSize.h"
+#include "shell/ProgramIcon.h"
 #include "shell/WindowPlacement.h"
 
 #include <QApplication>
@@ -20,6 +22,7 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
 
 namespace shell {
 
@@ -42,9 +45,14 @@ mdimain::mdimain(platform::Prompts& prompts, platform::SettingsStore& settings, 
       area_(new QMdiArea(this)), mnuFile_(new QMenu(QStringLiteral("&File"), this)),
       mnuHelp_(new QMenu(QStringLiteral("&Help"), this)), clock_(new QTimer(this)) {
     setObjectName(QStringLiteral("mdimain"));
+    setWindowIcon(programIcon());
     area_->setObjectName(QStringLiteral("mdiArea"));
     // QMdiArea's own background is the palette's workspace (Dark) colour.
     setCentralWidget(area_);
+    // The document window's design size can exceed the frame's first-run
+    // client area; scroll bars keep all of it reachable.
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     mnuFile_->setObjectName(QStringLiteral("mnuFile"));
     mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
@@ -61,8 +69,7 @@ mdimain::mdimain(platform::Prompts& prompts, platform::SettingsStore& settings, 
     // Set-up: placement, the design size, then placement again when loaded.
     const QWidget& inner = *this;
     placement_->RestorePlacement(*this, inner);
-    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
-        resize(editor::twipsToPixels(11000), editor::twipsToPixels(9000));
+    platform::resizeNormal(*this, QSize(editor::twipsToPixels(11000), editor::twipsToPixels(9000)));
 }
 
 mdimain::~mdimain() {
@@ -78,13 +85,22 @@ void mdimain::showDocumentWindow() {
     if (!loaded_) {
         loaded_ = true;
         placement_->RestorePlacement(*this, *this);
+        const bool startMinimized = isMinimized();
         show();
+        // A window manager takes a minimise request only for a window it has
+        // mapped; one sent with the first showing is lost (the frame would
+        // start normal). So minimise once the frame is on the screen.
+        if (startMinimized && windowHandle()) {
+            minimizeWhenExposed_ = true;
+            windowHandle()->installEventFilter(this);
+        }
     }
     if (!document_) {
         document_ = new editor::frmMain(prompts_, settings_);
         subWindow_ = area_->addSubWindow(document_);
         subWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
         subWindow_->setObjectName(QStringLiteral("frmMainWindow"));
+        subWindow_->setWindowIcon(windowIcon());
         connect(document_, &editor::frmMain::aboutRequested, this, &mdimain::aboutRequested);
         subWindow_->installEventFilter(this);
         document_->create(commandLine_);
@@ -95,7 +111,7 @@ void mdimain::showDocumentWindow() {
     subWindow_->show();
     subWindow_->raise();
     area_->setActiveSubWindow(subWindow_);
-    showDocumentMenus();
+    updateMenus();
 }
 
 void mdimain::mnuNew_Click() {
@@ -113,8 +129,16 @@ void mdimain::closeEvent(QCloseEvent* event) {
 }
 
 bool mdimain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == subWindow_ && event->type() == QEvent::Hide)
-        showFrameMenus();
+    if (minimizeWhenExposed_ && watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        minimizeWhenExposed_ = false;
+        QTimer::singleShot(0, this,
+                           [this] { setWindowState(windowState() | Qt::WindowMinimized); });
+    }
+    // Only a close hides the sub-window for good; minimising, maximising and
+    // the frame's own minimise hide it for a moment, and the menus must stay.
+    if (watched == subWindow_ && (event->type() == QEvent::Hide || event->type() == QEvent::Show))
+        updateMenus();
     if (event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_NumLock || key == Qt::Key_CapsLock || key == Qt::Key_ScrollLock ||
@@ -124,13 +148,26 @@ bool mdimain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void mdimain::updateMenus() {
+    if (isDocumentOpen())
+        showDocumentMenus();
+    else
+        showFrameMenus();
+}
+
 void mdimain::showFrameMenus() {
+    if (showingDocumentMenus_ == std::optional<bool>(false))
+        return;
+    showingDocumentMenus_ = false;
     menuBar()->clear();
     menuBar()->addMenu(mnuFile_);
     menuBar()->addMenu(mnuHelp_);
 }
 
 void mdimain::showDocumentMenus() {
+    if (showingDocumentMenus_ == std::optional<bool>(true))
+        return;
+    showingDocumentMenus_ = true;
     menuBar()->clear();
     for (QMenu* menu : document_->menus().barMenus())
         menuBar()->addAction(menu->menuAction());

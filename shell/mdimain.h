@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QMdiArea;
@@ -55,6 +56,7 @@ protected:
 private:
     void buildStatusBar();
     void refreshStatusBar();
+    void updateMenus();
     void showFrameMenus();
     void showDocumentMenus();
 
@@ -68,6 +70,8 @@ private:
     std::array<QLabel*, 7> panels_{};
     QTimer* clock_;
     bool loaded_ = false;
+    bool minimizeWhenExposed_ = false;
+    std::optional<bool> showingDocumentMenus_;
     editor::frmMain* document_ = nullptr;
     QMdiSubWindow* subWindow_ = nullptr;
 };

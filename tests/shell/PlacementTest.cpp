@@ -1,4 +1,5 @@
 #include "shell/Placement.h"
+#include "shell/PlacementTarget.h"
 #include "shell/WindowPlacement.h"
 #include "support/MemorySettings.h"
 #include "support/QtTestMain.h"
@@ -6,6 +7,8 @@
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 using namespace shell;
 
@@ -89,6 +92,79 @@ TEST(WindowPlacement, MaximizedWindowStoresStateTwo) {
     window.setWindowState(Qt::WindowMaximized);
     WindowPlacement(store, QStringLiteral("Settings")).SavePlacement(window);
     EXPECT_EQ(store.values.value(QStringLiteral("Settings/WindowState")), QStringLiteral("2"));
+}
+
+namespace {
+
+// A window whose manager adds a border of 4 pixels and a 20-pixel title bar.
+class FramedWindow final : public PlacementTarget {
+public:
+    QRect client{100, 100, 300, 200};
+    int state = 0;
+    QList<QRect> screenAreas{QRect(0, 0, 1600, 1200)};
+
+    QRect outerGeometry() const override { return client.marginsAdded(kFrame); }
+    QSize innerSize() const override { return client.size(); }
+    int windowState() const override { return state; }
+    void setWindowState(int s) override { state = s; }
+    void setOuterGeometry(const QRect& outer) override { client = outer.marginsRemoved(kFrame); }
+    QList<QRect> screens() const override { return screenAreas; }
+
+private:
+    static constexpr QMargins kFrame{4, 20, 4, 4};
+};
+
+} // namespace
+
+TEST(WindowPlacement, OuterSizesSurviveFiveStartsWithAWindowBorder) {
+    MemorySettings store;
+    store.values[QStringLiteral("mdiSettings/Width")] = QStringLiteral("10650");
+    store.values[QStringLiteral("mdiSettings/Height")] = QStringLiteral("6405");
+    store.values[QStringLiteral("mdiSettings/X")] = QStringLiteral("1500");
+    store.values[QStringLiteral("mdiSettings/Y")] = QStringLiteral("900");
+    store.values[QStringLiteral("mdiSettings/WindowState")] = QStringLiteral("0");
+    const QMap<QString, QString> first = store.values;
+    const WindowPlacement placement(store, QStringLiteral("mdiSettings"));
+    for (int run = 0; run < 5; ++run) {
+        FramedWindow window;
+        placement.RestorePlacement(window);
+        placement.SavePlacement(window);
+    }
+    EXPECT_EQ(store.values, first);
+}
+
+TEST(WindowPlacement, StoredValuesThatCannotShowAWindowCountAsMissing) {
+    struct Case {
+        const char* key;
+        const char* value;
+        QRect expected; // outer, in pixels
+    };
+    // Defaults: 10620 x 6030 twips at half the inner size (300 x 200 -> 150, 100).
+    const std::vector<Case> cases = {
+        {"Width", "3000000", QRect(100, 60, 708, 300)},
+        {"Width", "-6000", QRect(100, 60, 708, 300)},
+        {"Height", "30", QRect(100, 60, 400, 402)},
+        {"X", "-100000", QRect(150, 60, 400, 300)},
+        {"X", "10000000", QRect(150, 60, 400, 300)},
+        {"Y", "-600", QRect(100, 100, 400, 300)},
+        {"Y", "18000", QRect(100, 100, 400, 300)},
+        // Partly off screen but with its title bar reachable: kept exactly.
+        {"X", "-3000", QRect(-200, 60, 400, 300)},
+        {"Width", "30000", QRect(100, 60, 2000, 300)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + "=" + c.value);
+        MemorySettings store;
+        store.values[QStringLiteral("Settings/Width")] = QStringLiteral("6000");
+        store.values[QStringLiteral("Settings/Height")] = QStringLiteral("4500");
+        store.values[QStringLiteral("Settings/X")] = QStringLiteral("1500");
+        store.values[QStringLiteral("Settings/Y")] = QStringLiteral("900");
+        store.values[QStringLiteral("Settings/") + QLatin1String(c.key)] = QLatin1String(c.value);
+        FramedWindow window;
+        window.screenAreas = {QRect(0, 0, 1024, 768)};
+        WindowPlacement(store, QStringLiteral("Settings")).RestorePlacement(window);
+        EXPECT_EQ(window.outerGeometry(), c.expected);
+    }
 }
 
 OSTRA_QT_TEST_MAIN

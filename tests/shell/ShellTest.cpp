@@ -6,16 +6,22 @@
 #include "support/MemorySettings.h"
 #include "support/QtTestMain.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 using platform::PromptAnswer;
 using shell::mdimain;
@@ -33,19 +39,48 @@ QStringList menuBarTitles(QMainWindow& frame) {
 
 } // namespace
 
-TEST(frmSplash, ShowsTheDocumentBeforeClosingItself) {
-    QStringList events;
-    shell::frmSplash splash(shell::SplashTimings{15, 40}, [&] { events << "show"; });
-    QObject::connect(splash.Timer1(), &QTimer::timeout, [&] { events << "close"; });
+TEST(frmSplash, ShowsTheDocumentExactlyOnceBeforeClosingWhicheverTickComesFirst) {
+    struct Order {
+        const char* name;
+        std::vector<int> ticks; // 1: Timer1 (close), 2: Timer2 (show)
+    };
+    const std::vector<Order> orders = {
+        {"as planned", {2, 1}},
+        {"close overtakes show", {1, 2}},
+        {"show twice, then close", {2, 2, 1}},
+        {"late ticks after the close", {2, 1, 2, 1}},
+    };
+    for (const Order& order : orders) {
+        SCOPED_TRACE(order.name);
+        QStringList events;
+        shell::frmSplash splash(shell::SplashTimings{}, [&] { events << "show"; });
+        QObject::connect(&splash, &shell::frmSplash::closed, [&] { events << "close"; });
+        splash.show();
+        EXPECT_EQ(splash.Timer2()->interval(), 1950);
+        EXPECT_EQ(splash.Timer1()->interval(), 2000);
+        for (const int tick : order.ticks)
+            tick == 1 ? splash.Timer1_Timer() : splash.Timer2_Timer();
+        ASSERT_GE(events.size(), 2);
+        EXPECT_EQ(events.first(), QStringLiteral("show"));
+        EXPECT_EQ(events.last(), QStringLiteral("close"));
+        EXPECT_EQ(events.count(QStringLiteral("close")), 1);
+        EXPECT_FALSE(splash.isVisible());
+        EXPECT_FALSE(splash.Timer1()->isActive());
+        EXPECT_FALSE(splash.Timer2()->isActive());
+    }
+}
+
+TEST(frmSplash, AProgramLeftWithoutAWindowWhenTheSplashClosesEnds) {
+    // The document window never appears: the program must not linger.
+    shell::frmSplash splash(shell::SplashTimings{}, [] {});
+    QObject::connect(&splash, &shell::frmSplash::closed, &shell::quitWhenNoWindowIsOpen);
     splash.show();
-    EXPECT_EQ(splash.size(), QSize(450, 290));
-    EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
-    QTest::qWait(120);
-    ASSERT_FALSE(events.isEmpty());
-    EXPECT_EQ(events.first(), QStringLiteral("show"));
-    EXPECT_EQ(events.last(), QStringLiteral("close"));
-    EXPECT_FALSE(splash.isVisible());
-    EXPECT_FALSE(splash.Timer2()->isActive());
+    QTimer::singleShot(0, &splash, [&] { splash.Timer1_Timer(); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(10000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
 }
 
 class FrameTest : public ::testing::Test {
@@ -57,8 +92,9 @@ protected:
 TEST_F(FrameTest, FirstStartWithEmptyStore) {
     mdimain frame(prompts, settings, QString());
     frame.showDocumentWindow();
-    // Placed by the first read, set to 11000 x 9000, then read again with the defaults.
-    EXPECT_EQ(frame.size(), QSize(708, 402));
+    // Placed by the first read, set to 11000 x 9000, then read again with the
+    // defaults; the stored size is the outer one, frame included.
+    EXPECT_EQ(frame.frameGeometry().size(), QSize(708, 402));
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("Feldt Ostra 1.1"));
     ASSERT_TRUE(frame.isDocumentOpen());
     EXPECT_EQ(frame.documentSubWindow()->size(), QSize(666, 466));
@@ -78,7 +114,7 @@ TEST_F(FrameTest, StoredPlacementIsUsedAndClosingWritesItThreeTimes) {
     {
         mdimain frame(prompts, settings, QString());
         frame.showDocumentWindow();
-        EXPECT_EQ(frame.size(), QSize(600, 500));
+        EXPECT_EQ(frame.frameGeometry().size(), QSize(600, 500));
         ASSERT_TRUE(frame.documentWindow()->SaveFile(QDir::temp().filePath("ostra-frame.html")));
         settings.writes.clear();
         EXPECT_TRUE(frame.close());
@@ -127,6 +163,101 @@ TEST_F(FrameTest, ExitLeavesTheFrameWithItsOwnMenusAndNewBringsBackAFreshDocumen
     // While open, New only brings it to the front.
     frame.mnuNew_Click();
     EXPECT_EQ(frame.area()->subWindowList().size(), 1);
+}
+
+TEST_F(FrameTest, TheDocumentMenusStandInEveryWindowStateOfBothWindows) {
+    mdimain frame(prompts, settings, QString());
+    frame.showDocumentWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    QMdiSubWindow* sub = frame.documentSubWindow();
+    const QStringList documentMenus = menuBarTitles(frame);
+    ASSERT_EQ(documentMenus.size(), 6);
+    struct Step {
+        const char* name;
+        std::function<void()> run;
+    };
+    const std::vector<Step> steps = {
+        {"document maximised", [&] { sub->showMaximized(); }},
+        {"document restored", [&] { sub->showNormal(); }},
+        {"document minimised", [&] { sub->showMinimized(); }},
+        {"document restored again", [&] { sub->showNormal(); }},
+        {"frame minimised", [&] { frame.showMinimized(); }},
+        {"frame restored", [&] { frame.showNormal(); }},
+        {"frame maximised", [&] { frame.showMaximized(); }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.run();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(menuBarTitles(frame), documentMenus);
+        EXPECT_TRUE(frame.isDocumentOpen());
+    }
+}
+
+TEST_F(FrameTest, ADocumentWindowStartedMaximisedRestoresToItsDesignSize) {
+    settings.values[QStringLiteral("Settings/WindowState")] = QStringLiteral("2");
+    mdimain frame(prompts, settings, QString());
+    frame.showDocumentWindow();
+    QMdiSubWindow* sub = frame.documentSubWindow();
+    EXPECT_TRUE(sub->isMaximized());
+    sub->showNormal();
+    EXPECT_EQ(sub->size(), QSize(666, 466)); // 10000 x 7000 twips
+}
+
+TEST_F(FrameTest, TheEditorHoldsTheFocusAfterCreationReopeningAndAnOpen) {
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("page.html"));
+    {
+        QFile f(page);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<p>");
+    }
+    mdimain frame(prompts, settings, page);
+    frame.showDocumentWindow();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    editor::frmMain* document = frame.documentWindow();
+    EXPECT_EQ(QApplication::focusWidget(), document->coding()) << "after creation";
+
+    document->coding()->clearFocus();
+    ASSERT_TRUE(document->OpenFile(page));
+    EXPECT_EQ(QApplication::focusWidget(), document->coding()) << "after an open";
+
+    document->mnuExit_Click();
+    frame.mnuNew_Click();
+    EXPECT_EQ(QApplication::focusWidget(), document->coding()) << "after reopening";
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x"));
+    EXPECT_EQ(document->coding()->text().left(1), QStringLiteral("x"));
+}
+
+TEST_F(FrameTest, NewAfterExitStartsAnHtmlDocumentWhateverTypeWasChosen) {
+    mdimain frame(prompts, settings, QString());
+    frame.showDocumentWindow();
+    editor::frmMain* document = frame.documentWindow();
+    document->findChild<QRadioButton*>(QStringLiteral("Option1_3"))->click();
+    ASSERT_EQ(document->DocumentType(), editor::frmMain::DocType::CSS);
+    prompts.answers = {PromptAnswer::No};
+    document->mnuExit_Click();
+    frame.mnuNew_Click();
+    EXPECT_EQ(document->DocumentType(), editor::frmMain::DocType::HTML);
+}
+
+TEST_F(FrameTest, TheWholeDocumentWindowCanBeScrolledTo) {
+    mdimain frame(prompts, settings, QString());
+    frame.showDocumentWindow();
+    EXPECT_EQ(frame.area()->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    EXPECT_EQ(frame.area()->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    EXPECT_FALSE(frame.windowIcon().isNull());
+    EXPECT_EQ(frame.documentSubWindow()->windowIcon().cacheKey(), frame.windowIcon().cacheKey());
+}
+
+TEST_F(FrameTest, AFrameClosedMinimisedStartsMinimised) {
+    settings.values[QStringLiteral("mdiSettings/WindowState")] = QStringLiteral("1");
+    mdimain frame(prompts, settings, QString());
+    frame.showDocumentWindow();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(frame.isMinimized());
+    EXPECT_TRUE(frame.isDocumentOpen());
 }
 
 OSTRA_QT_TEST_MAIN

@@ -1,0 +1,18 @@
+#include "shell/ProgramIcon.h"
+
+// Resources of a static library must be registered by name, outside any namespace.
+static void initShellResources() {
+    Q_INIT_RESOURCE(shell);
+}
+
+namespace shell {
+
+QIcon programIcon() {
+    initShellResources();
+    QIcon icon;
+    for (const int px : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/shell/ostra-%1.png").arg(px), QSize(px, px));
+    return icon;
+}
+
+} // namespace shell
