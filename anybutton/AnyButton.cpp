@@ -1,9 +1,9 @@
 #include "anybutton/AnyButton.h"
 
-#include "anybutton/AnsiText.h"
-#include "anybutton/InputCodes.h"
-#include "anybutton/QtSoundPlayer.h"
-#include "platform/gdi/QtConversion.h"
+#include "anybutton/interaction/InputCodes.h"
+#include "core/text/AnsiText.h"
+#include "platform/desktop/QtSoundPlayer.h"
+#include "platform/gdi/objects/QtConversion.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -16,6 +16,8 @@
 #include <QShortcut>
 
 namespace anybutton {
+
+using platform::QtSoundPlayer;
 
 class AnyButton::SignalEvents : public ButtonEvents {
 public:
@@ -122,7 +124,7 @@ void AnyButton::keyPressEvent(QKeyEvent* event) {
     const std::int16_t key = virtualKeyCode(event->key());
     interaction_.KeyDown(key, shiftState(event->modifiers()));
     if (!event->text().isEmpty())
-        interaction_.KeyPress(toAnsiByte(event->text().at(0)));
+        interaction_.KeyPress(core::toAnsiByte(event->text().at(0)));
     // Other keys go on to the window too (a dialog's Enter and Escape).
     if (key != ButtonInteraction::kSpace)
         event->ignore();

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "anybutton/AnyButtonControl.h"
-#include "anybutton/ButtonEvents.h"
-#include "anybutton/ButtonInteraction.h"
-#include "anybutton/ButtonSurface.h"
-#include "anybutton/DesktopUrlOpener.h"
-#include "anybutton/InteractionHost.h"
+#include "anybutton/interaction/ButtonEvents.h"
+#include "anybutton/interaction/ButtonInteraction.h"
+#include "anybutton/interaction/InteractionHost.h"
+#include "anybutton/painting/ButtonSurface.h"
+#include "anybutton/properties/AnyButtonControl.h"
+#include "platform/desktop/DesktopUrlOpener.h"
 
 #include <QImage>
 #include <QTimer>
@@ -16,6 +16,10 @@
 class QShortcut;
 
 namespace anybutton {
+
+using platform::DesktopUrlOpener;
+using platform::SoundPlayer;
+using platform::UrlOpener;
 
 // The owner-drawn button as a widget: shows the control's back image, applies
 // the rounded style's region as its mask, and feeds its input to the

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "anybutton/FontDesc.h"
-#include "anybutton/PictureRef.h"
+#include "anybutton/properties/FontDesc.h"
+#include "anybutton/properties/PictureRef.h"
 
 #include <QString>
 

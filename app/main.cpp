@@ -1,5 +1,5 @@
-#include "platform/IniSettingsStore.h"
-#include "platform/QtPrompts.h"
+#include "platform/prompts/QtPrompts.h"
+#include "platform/settings/IniSettingsStore.h"
 #include "shell/ProgramIcon.h"
 #include "shell/frmSplash.h"
 #include "shell/mdimain.h"

@@ -1,15 +1,16 @@
 #include "editor/frmMain.h"
 
-#include "editor/AppTitle.h"
-#include "editor/CommandState.h"
-#include "editor/DocumentMenus.h"
-#include "editor/DocumentReader.h"
-#include "editor/DocumentWriter.h"
-#include "editor/SourceEditor.h"
-#include "editor/TabControl.h"
-#include "platform/NormalSize.h"
-#include "platform/Prompts.h"
-#include "shell/WindowPlacement.h"
+#include "core/AppIdentity.h"
+#include "core/Twips.h"
+#include "editor/PlacementMemory.h"
+#include "editor/commands/CommandState.h"
+#include "editor/document/DocumentReader.h"
+#include "editor/document/DocumentWriter.h"
+#include "editor/editing/DocumentMenus.h"
+#include "editor/editing/SourceEditor.h"
+#include "editor/editing/TabControl.h"
+#include "platform/desktop/NormalSize.h"
+#include "platform/prompts/Prompts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,7 +47,8 @@ const QString kFileFilter =
 
 // Design geometry in twips: left, top, width, height.
 QRect twipsRect(int left, int top, int width, int height) {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+    return {core::twipsToPixels(left), core::twipsToPixels(top), core::twipsToPixels(width),
+            core::twipsToPixels(height)};
 }
 
 QFont verdana(qreal points, bool bold) {
@@ -59,9 +61,8 @@ QFont verdana(qreal points, bool bold) {
 
 } // namespace
 
-frmMain::frmMain(platform::Prompts& prompts, platform::SettingsStore& settings, QWidget* parent)
-    : QWidget(parent), prompts_(prompts),
-      placement_(std::make_unique<shell::WindowPlacement>(settings, QStringLiteral("Settings"))),
+frmMain::frmMain(platform::Prompts& prompts, PlacementMemory& placement, QWidget* parent)
+    : QWidget(parent), prompts_(prompts), placement_(placement),
       menus_(std::make_unique<DocumentMenus>(this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Ostra Document"));
@@ -171,31 +172,32 @@ QWidget* frmMain::outerWindow() {
     return this;
 }
 
-frmMain::DocType frmMain::DocumentType() const {
+core::DocumentType frmMain::DocumentType() const {
     for (size_t i = 0; i < Option1_.size(); ++i) {
         if (Option1_[i]->isChecked())
-            return static_cast<DocType>(i);
+            return static_cast<core::DocumentType>(i);
     }
-    return DocType::HTML;
+    return core::DocumentType::HTML;
 }
 
 void frmMain::create(const QString& commandLine) {
     loadStep();
     if (!commandLine.isEmpty())
         OpenFile(QString(commandLine).remove(QLatin1Char('"')));
-    platform::resizeNormal(*outerWindow(), QSize(twipsToPixels(10000), twipsToPixels(7000)));
+    platform::resizeNormal(*outerWindow(),
+                           QSize(core::twipsToPixels(10000), core::twipsToPixels(7000)));
     runLayout();
     refreshCommandState();
 }
 
 void frmMain::loadStep() {
     if (QWidget* frame = window(); frame != this)
-        frame->setWindowTitle(kAppTitle);
+        frame->setWindowTitle(core::kAppTitle);
     isSaved_ = true;
     currentFile_.clear();
     setWindowTitle(QStringLiteral("Ostra Document"));
     refreshCommandState();
-    placement_->RestorePlacement(*outerWindow(), *this);
+    placement_.RestorePlacement(*outerWindow(), *this);
 
     encoding_ = TextEncoding::Utf8;
     lineEnd_ = LineEnd::CrLf;
@@ -221,7 +223,7 @@ bool frmMain::OpenFile(const QString& path) {
             tr("\u201c%1\u201d holds NUL bytes and may not be a text file. Open it anyway? "
                "Saving it unchanged writes the same bytes back.")
                 .arg(path),
-            kAppTitle, PromptIcon::Warning, PromptButtons::YesNo);
+            core::kAppTitle, PromptIcon::Warning, PromptButtons::YesNo);
         if (answer != PromptAnswer::Yes)
             return false;
     }
@@ -289,7 +291,7 @@ bool frmMain::saveAs() {
 }
 
 void frmMain::mnuExit_Click() {
-    placement_->SavePlacement(*outerWindow());
+    placement_.SavePlacement(*outerWindow());
     outerWindow()->close();
 }
 
@@ -317,7 +319,7 @@ QString frmMain::ShowFileDialog(int mode) {
 }
 
 void frmMain::showError(const QString& message) {
-    prompts_.message(this, message, kAppTitle, PromptIcon::Critical, PromptButtons::Ok);
+    prompts_.message(this, message, core::kAppTitle, PromptIcon::Critical, PromptButtons::Ok);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -325,7 +327,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    placement_->SavePlacement(*outerWindow());
+    placement_.SavePlacement(*outerWindow());
     event->accept();
 }
 
@@ -335,7 +337,8 @@ void frmMain::dragEnterEvent(QDragEnterEvent* event) {
 
 void frmMain::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
-    prompts_.message(this, QStringLiteral("Done"), kAppTitle, PromptIcon::None, PromptButtons::Ok);
+    prompts_.message(this, QStringLiteral("Done"), core::kAppTitle, PromptIcon::None,
+                     PromptButtons::Ok);
 }
 
 } // namespace editor
@@ -394,7 +397,7 @@ void frmMain::coding_FilesDropped(const QStringList& paths) {
         prompts_.message(this,
                          QStringLiteral("You do have more than 1 files. dropped. Feldt Ostra "
                                         "will use the last file in the list"),
-                         kAppTitle, PromptIcon::None, PromptButtons::Ok);
+                         core::kAppTitle, PromptIcon::None, PromptButtons::Ok);
     }
     if (coding_->isModified() && !settleUnsavedChanges())
         return;
@@ -403,7 +406,8 @@ void frmMain::coding_FilesDropped(const QStringList& paths) {
 
 void frmMain::runLayout() {
     const QWidget* outer = outerWindow();
-    runPanelLayout(*this, outer->width() * kTwipsPerPixel, outer->height() * kTwipsPerPixel);
+    runPanelLayout(*this, outer->width() * core::kTwipsPerPixel,
+                   outer->height() * core::kTwipsPerPixel);
 }
 
 void frmMain::refreshCommandState() {
@@ -411,7 +415,7 @@ void frmMain::refreshCommandState() {
     CommandInputs in;
     in.currentFile = currentFile_;
     in.barVisible = !picBottomBar_->isHidden();
-    in.option = static_cast<int>(DocumentType());
+    in.option = DocumentType();
     in.selectionEmpty = !coding_->hasSelectedText();
     in.toolsChecked = m.mnuTools->isChecked();
     in.pasteEnabled = m.mnuPaste->isEnabled();
@@ -462,29 +466,29 @@ bool frmMain::barShown() const {
 int frmMain::get(LayoutProperty property) const {
     switch (property) {
     case LayoutProperty::TabWidth:
-        return XTab_->width() * kTwipsPerPixel;
+        return XTab_->width() * core::kTwipsPerPixel;
     case LayoutProperty::TabHeight:
-        return XTab_->height() * kTwipsPerPixel;
+        return XTab_->height() * core::kTwipsPerPixel;
     case LayoutProperty::FrameLeft:
-        return Frame1_->x() * kTwipsPerPixel;
+        return Frame1_->x() * core::kTwipsPerPixel;
     case LayoutProperty::CodingWidth:
-        return coding_->width() * kTwipsPerPixel;
+        return coding_->width() * core::kTwipsPerPixel;
     case LayoutProperty::CodingHeight:
-        return coding_->height() * kTwipsPerPixel;
+        return coding_->height() * core::kTwipsPerPixel;
     case LayoutProperty::BrowserWidth:
-        return WB_->width() * kTwipsPerPixel;
+        return WB_->width() * core::kTwipsPerPixel;
     case LayoutProperty::BrowserHeight:
-        return WB_->height() * kTwipsPerPixel;
+        return WB_->height() * core::kTwipsPerPixel;
     case LayoutProperty::BarTop:
-        return picBottomBar_->y() * kTwipsPerPixel;
+        return picBottomBar_->y() * core::kTwipsPerPixel;
     case LayoutProperty::BarWidth:
-        return picBottomBar_->width() * kTwipsPerPixel;
+        return picBottomBar_->width() * core::kTwipsPerPixel;
     }
     return 0;
 }
 
 bool frmMain::set(LayoutProperty property, int twips) {
-    const int px = twips / kTwipsPerPixel;
+    const int px = twips / core::kTwipsPerPixel;
     auto size = [px](QWidget* w, bool width) {
         // A control refuses a negative size, as while the window is minimised.
         if (px < 0)

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "editor/PanelLayout.h"
-#include "editor/TextEncoding.h"
+#include "core/DocumentType.h"
+#include "editor/document/TextEncoding.h"
+#include "editor/layout/PanelLayout.h"
 
 #include <QWidget>
 
@@ -15,16 +16,12 @@ class QRadioButton;
 
 namespace platform {
 class Prompts;
-class SettingsStore;
 } // namespace platform
-
-namespace shell {
-class WindowPlacement;
-}
 
 namespace editor {
 
 class DocumentMenus;
+class PlacementMemory;
 class SourceEditor;
 class TabControl;
 
@@ -33,10 +30,7 @@ class TabControl;
 class frmMain : public QWidget, private LayoutTarget {
     Q_OBJECT
 public:
-    enum class DocType { HTML = 0, XML = 1, ASP = 2, CSS = 3 };
-
-    frmMain(platform::Prompts& prompts, platform::SettingsStore& settings,
-            QWidget* parent = nullptr);
+    frmMain(platform::Prompts& prompts, PlacementMemory& placement, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Runs the creation steps once the window sits in its frame.
@@ -46,7 +40,7 @@ public:
 
     const QString& CurrentFile() const { return currentFile_; }
     bool IsSaved() const { return isSaved_; }
-    DocType DocumentType() const;
+    core::DocumentType DocumentType() const;
     TextEncoding encoding() const { return encoding_; }
 
     bool OpenFile(const QString& path);
@@ -106,7 +100,7 @@ private:
     bool set(LayoutProperty property, int twips) override;
 
     platform::Prompts& prompts_;
-    std::unique_ptr<shell::WindowPlacement> placement_;
+    PlacementMemory& placement_;
     std::unique_ptr<DocumentMenus> menus_;
 
     TabControl* XTab_ = nullptr;

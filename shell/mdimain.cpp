@@ -1,13 +1,14 @@
 #include "shell/mdimain.h"
 
-#include "editor/AppTitle.h"
-#include "editor/DocumentMenus.h"
-#include "editor/SourceEditor.h"
+#include "core/AppIdentity.h"
+#include "core/Twips.h"
+#include "editor/editing/DocumentMenus.h"
+#include "editor/editing/SourceEditor.h"
 #include "editor/frmMain.h"
-#include "platform/KeyStates.h"
-#include "platform/NormalSize.h"
+#include "platform/desktop/KeyStates.h"
+#include "platform/desktop/NormalSize.h"
 #include "shell/ProgramIcon.h"
-#include "shell/WindowPlacement.h"
+#include "shell/placement/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -42,6 +43,7 @@ mdimain::mdimain(platform::Prompts& prompts, platform::SettingsStore& settings, 
     : QMainWindow(parent), prompts_(prompts), settings_(settings),
       commandLine_(std::move(commandLine)),
       placement_(std::make_unique<WindowPlacement>(settings, QStringLiteral("mdiSettings"))),
+      documentPlacement_(std::make_unique<WindowPlacement>(settings, QStringLiteral("Settings"))),
       area_(new QMdiArea(this)), mnuFile_(new QMenu(QStringLiteral("&File"), this)),
       mnuHelp_(new QMenu(QStringLiteral("&Help"), this)), clock_(new QTimer(this)) {
     setObjectName(QStringLiteral("mdimain"));
@@ -69,7 +71,7 @@ mdimain::mdimain(platform::Prompts& prompts, platform::SettingsStore& settings, 
     // Set-up: placement, the design size, then placement again when loaded.
     const QWidget& inner = *this;
     placement_->RestorePlacement(*this, inner);
-    platform::resizeNormal(*this, QSize(editor::twipsToPixels(11000), editor::twipsToPixels(9000)));
+    platform::resizeNormal(*this, QSize(core::twipsToPixels(11000), core::twipsToPixels(9000)));
 }
 
 mdimain::~mdimain() {
@@ -96,7 +98,7 @@ void mdimain::showDocumentWindow() {
         }
     }
     if (!document_) {
-        document_ = new editor::frmMain(prompts_, settings_);
+        document_ = new editor::frmMain(prompts_, *documentPlacement_);
         subWindow_ = area_->addSubWindow(document_);
         subWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
         subWindow_->setObjectName(QStringLiteral("frmMainWindow"));

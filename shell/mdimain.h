@@ -64,6 +64,7 @@ private:
     platform::SettingsStore& settings_;
     QString commandLine_;
     std::unique_ptr<WindowPlacement> placement_;
+    std::unique_ptr<WindowPlacement> documentPlacement_;
     QMdiArea* area_;
     QMenu* mnuFile_;
     QMenu* mnuHelp_;

@@ -1,7 +1,7 @@
 // Refresh cost per style and state at the two sizes the program's buttons use,
 // bare and with a picture and caption.
-#include "anybutton/AnyButtonControl.h"
 #include "anybutton/SimpleContainer.h"
+#include "anybutton/properties/AnyButtonControl.h"
 
 #include <QGuiApplication>
 

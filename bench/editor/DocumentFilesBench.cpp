@@ -1,9 +1,9 @@
 // Opening, typing into and saving a large page through the real document window.
 // Run with QT_QPA_PLATFORM=offscreen; sizes in MB are the benchmark argument.
-#include "editor/SourceEditor.h"
+#include "editor/editing/SourceEditor.h"
 #include "editor/frmMain.h"
-#include "platform/Prompts.h"
-#include "platform/SettingsStore.h"
+#include "platform/prompts/Prompts.h"
+#include "platform/settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "platform/gdi/DrawState.h"
 
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/Transfer.h"
+#include "platform/gdi/objects/DeviceContext.h"
+#include "platform/gdi/raster/Transfer.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/gdi/Bitmap.h"
-#include "platform/gdi/Brush.h"
-#include "platform/gdi/Icon.h"
-#include "platform/gdi/Rect.h"
+#include "platform/gdi/objects/Bitmap.h"
+#include "platform/gdi/objects/Brush.h"
+#include "platform/gdi/objects/Icon.h"
+#include "platform/gdi/objects/Rect.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
 #include "platform/gdi/DrawText.h"
 
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/GlyphCache.h"
-#include "platform/gdi/TextLayout.h"
+#include "platform/gdi/objects/DeviceContext.h"
+#include "platform/gdi/text/GlyphCache.h"
+#include "platform/gdi/text/TextLayout.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gdi/Rect.h"
+#include "platform/gdi/objects/Rect.h"
 
 #include <string_view>
 

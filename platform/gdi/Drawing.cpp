@@ -1,6 +1,6 @@
 #include "platform/gdi/Drawing.h"
 
-#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/objects/DeviceContext.h"
 
 #include <algorithm>
 #include <cstdlib>

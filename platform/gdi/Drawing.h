@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/gdi/Brush.h"
-#include "platform/gdi/Color.h"
-#include "platform/gdi/Rect.h"
+#include "platform/gdi/objects/Brush.h"
+#include "platform/gdi/objects/Color.h"
+#include "platform/gdi/objects/Rect.h"
 
 namespace gdi {
 

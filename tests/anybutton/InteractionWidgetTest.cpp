@@ -1,7 +1,7 @@
 #include "anybutton/AnyButton.h"
-#include "anybutton/InputCodes.h"
-#include "anybutton/QtSoundPlayer.h"
 #include "anybutton/SimpleContainer.h"
+#include "anybutton/interaction/InputCodes.h"
+#include "platform/desktop/QtSoundPlayer.h"
 
 #include <QApplication>
 #include <QShortcut>
@@ -221,5 +221,5 @@ TEST(InteractionWidget, ButtonsOfAWindowShareOneSoundPlayer) {
     AnyButton* b = AnyButton::load(site, PropertyBag(), &window);
     for (AnyButton* button : {a, b})
         button->interaction().MouseMove(0, 0, 1, 1);
-    EXPECT_EQ(window.findChildren<QtSoundPlayer*>().size(), 1);
+    EXPECT_EQ(window.findChildren<platform::QtSoundPlayer*>().size(), 1);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "anybutton/AnyButtonControl.h"
 #include "anybutton/SimpleContainer.h"
-#include "platform/gdi/Color.h"
+#include "anybutton/properties/AnyButtonControl.h"
+#include "platform/gdi/objects/Color.h"
 
 #include <QStringList>
 

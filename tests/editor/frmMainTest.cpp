@@ -1,10 +1,10 @@
 #include "editor/frmMain.h"
-#include "editor/DocumentMenus.h"
-#include "editor/SourceEditor.h"
+#include "editor/editing/DocumentMenus.h"
+#include "editor/editing/SourceEditor.h"
 #include "support/Drops.h"
 #include "support/FakePrompts.h"
-#include "support/MemorySettings.h"
-#include "support/QtTestMain.h"
+#include "support/Files.h"
+#include "support/RecordingPlacement.h"
 
 #include <QAction>
 #include <QFile>
@@ -27,26 +27,15 @@ const QByteArray kDefaultPage = "<!-- Feldt Ostra 1.1-->\r\n<html>\r\n<head>\r\n
                                 "<title>Untitled</title>\r\n</head>\r\n<body>\r\n\r\n"
                                 "</body>\r\n</html>";
 
-QByteArray readRaw(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void writeRaw(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 class frmMainTest : public ::testing::Test {
 protected:
     FakePrompts prompts;
-    MemorySettings settings;
+    RecordingPlacement placement;
     QTemporaryDir dir;
     std::unique_ptr<frmMain> window;
 
     void SetUp() override {
-        window = std::make_unique<frmMain>(prompts, settings);
+        window = std::make_unique<frmMain>(prompts, placement);
         window->create(QString());
     }
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -74,7 +63,7 @@ TEST_F(frmMainTest, NewWindowHoldsTheNineLineDefaultPageUnsavedAndUntitled) {
     EXPECT_FALSE(window->IsSaved());
     EXPECT_TRUE(window->CurrentFile().isEmpty());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Ostra Document"));
-    EXPECT_EQ(window->DocumentType(), frmMain::DocType::HTML);
+    EXPECT_EQ(window->DocumentType(), core::DocumentType::HTML);
     EXPECT_EQ(window->size(), QSize(666, 466));
 }
 
@@ -201,16 +190,16 @@ TEST(frmMainCommandLine, QuotesAreRemovedAndTheWholeLineIsOnePath) {
     QDir(dir.path()).mkdir(QStringLiteral("My Pages"));
     writeRaw(spaced, "<p>hi</p>");
     FakePrompts prompts;
-    MemorySettings settings;
+    RecordingPlacement placement;
     {
-        frmMain window(prompts, settings);
+        frmMain window(prompts, placement);
         window.create(QLatin1Char('"') + spaced + QLatin1Char('"'));
         EXPECT_EQ(window.CurrentFile(), spaced);
         EXPECT_TRUE(prompts.messages.empty());
     }
     {
         writeRaw(dir.filePath(QStringLiteral("b.html")), "b");
-        frmMain window(prompts, settings);
+        frmMain window(prompts, placement);
         window.create(spaced + QLatin1Char(' ') + dir.filePath(QStringLiteral("b.html")));
         EXPECT_TRUE(window.CurrentFile().isEmpty());
         ASSERT_EQ(prompts.messages.size(), 1u); // told that opening failed
@@ -284,7 +273,7 @@ TEST_F(frmMainTest, ClosePromptAnswers) {
         prompts.fileNames.clear();
         for (const QString& name : c.fileNames)
             prompts.fileNames.push_back(name.isEmpty() ? name : path(name));
-        settings.writes.clear();
+        placement.saves = 0;
         window->show();
 
         EXPECT_EQ(window->close(), c.closes);
@@ -295,7 +284,7 @@ TEST_F(frmMainTest, ClosePromptAnswers) {
         EXPECT_EQ(prompts.messages[0].icon, platform::PromptIcon::None);
         EXPECT_EQ(QFile::exists(path(QStringLiteral("saved.html"))), c.saved);
         // Placement is saved only when the window really closes.
-        EXPECT_EQ(settings.writesTo(QStringLiteral("Settings")).size(), c.closes ? 5 : 0);
+        EXPECT_EQ(placement.saves, c.closes ? 1 : 0);
     }
 }
 
@@ -368,5 +357,3 @@ TEST_F(frmMainTest, DropOnTheWindowSurfaceOnlySaysDone) {
     EXPECT_EQ(prompts.messages[0].title, QStringLiteral("Feldt Ostra 1.1"));
     EXPECT_EQ(text(), kDefaultPage);
 }
-
-OSTRA_QT_TEST_MAIN

@@ -1,10 +1,9 @@
-#include "editor/SourceEditor.h"
+#include "editor/editing/SourceEditor.h"
 #include "editor/frmMain.h"
 #include "shell/frmSplash.h"
 #include "shell/mdimain.h"
 #include "support/FakePrompts.h"
 #include "support/MemorySettings.h"
-#include "support/QtTestMain.h"
 
 #include <QFile>
 #include <QLabel>
@@ -235,11 +234,11 @@ TEST_F(FrameTest, NewAfterExitStartsAnHtmlDocumentWhateverTypeWasChosen) {
     frame.showDocumentWindow();
     editor::frmMain* document = frame.documentWindow();
     document->findChild<QRadioButton*>(QStringLiteral("Option1_3"))->click();
-    ASSERT_EQ(document->DocumentType(), editor::frmMain::DocType::CSS);
+    ASSERT_EQ(document->DocumentType(), core::DocumentType::CSS);
     prompts.answers = {PromptAnswer::No};
     document->mnuExit_Click();
     frame.mnuNew_Click();
-    EXPECT_EQ(document->DocumentType(), editor::frmMain::DocType::HTML);
+    EXPECT_EQ(document->DocumentType(), core::DocumentType::HTML);
 }
 
 TEST_F(FrameTest, TheWholeDocumentWindowCanBeScrolledTo) {
@@ -259,5 +258,3 @@ TEST_F(FrameTest, AFrameClosedMinimisedStartsMinimised) {
     EXPECT_TRUE(frame.isMinimized());
     EXPECT_TRUE(frame.isDocumentOpen());
 }
-
-OSTRA_QT_TEST_MAIN

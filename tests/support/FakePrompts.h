@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Prompts.h"
+#include "platform/prompts/Prompts.h"
 
 #include <QStringList>
 

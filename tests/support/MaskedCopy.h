@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/gdi/Blit.h"
-#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/objects/DeviceContext.h"
+#include "platform/gdi/raster/Blit.h"
 
 // The mask / inverse-mask sequence that keys one colour out of a w x h sprite
 // and copies the rest to (dx, dy), with four scratch bitmaps, as a picture

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "anybutton/PictureRef.h"
+#include "anybutton/properties/PictureRef.h"
 
 #include <QImage>
 

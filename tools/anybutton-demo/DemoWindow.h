@@ -1,7 +1,7 @@
 #pragma once
 
-#include "anybutton/PropertyBag.h"
 #include "anybutton/SimpleContainer.h"
+#include "anybutton/properties/PropertyBag.h"
 
 #include <QImage>
 #include <QWidget>

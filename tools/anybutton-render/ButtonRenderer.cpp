@@ -1,9 +1,9 @@
 #include "ButtonRenderer.h"
 
-#include "anybutton/AnyButtonControl.h"
-#include "anybutton/PictureFile.h"
-#include "anybutton/PropertyError.h"
 #include "anybutton/SimpleContainer.h"
+#include "anybutton/properties/AnyButtonControl.h"
+#include "anybutton/properties/PictureFile.h"
+#include "anybutton/properties/PropertyError.h"
 
 namespace anybutton::render {
 

@@ -1,6 +1,6 @@
 #include "RenderOptions.h"
 
-#include "anybutton/AnyButtonControl.h"
+#include "anybutton/properties/AnyButtonControl.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "anybutton/PropertyBag.h"
+#include "anybutton/properties/PropertyBag.h"
 
 #include <QString>
 #include <QStringList>

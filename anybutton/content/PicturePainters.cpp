@@ -1,0 +1,117 @@
+#include "anybutton/content/PicturePainters.h"
+
+#include "anybutton/painting/PaintPrimitives.h"
+#include "platform/gdi/DrawState.h"
+#include "platform/gdi/Drawing.h"
+#include "platform/gdi/raster/Blit.h"
+
+namespace anybutton {
+
+namespace {
+
+constexpr gdi::COLORREF kShadowGrey = gdi::RGB(146, 146, 146);
+
+// A scratch context compatible with ref holding a new bitmap of the given size.
+gdi::DeviceContext scratch(const gdi::DeviceContext& ref, int width, int height) {
+    gdi::DeviceContext dc = gdi::CreateCompatibleDC(ref);
+    gdi::SelectObject(dc, gdi::CreateCompatibleBitmap(ref, width, height));
+    return dc;
+}
+
+} // namespace
+
+void TransparentBlit(gdi::DeviceContext& dst, const gdi::DeviceContext& ref,
+                     gdi::DeviceContext& src, int x1, int y1, int x2, int y2, int dx, int dy,
+                     OleColor key) {
+    const auto w = static_cast<std::int16_t>(x2 - x1);
+    const auto h = static_cast<std::int16_t>(y2 - y1);
+    if (w <= 0 || h <= 0)
+        return;
+
+    gdi::DeviceContext mask = gdi::CreateCompatibleDC(ref);
+    gdi::SelectObject(mask, gdi::CreateBitmap(w, h, 1, 1));
+    gdi::DeviceContext inverse = gdi::CreateCompatibleDC(ref);
+    gdi::SelectObject(inverse, gdi::CreateBitmap(w, h, 1, 1));
+    gdi::DeviceContext result = scratch(ref, w, h);
+    gdi::DeviceContext sprite = scratch(ref, w, h);
+
+    // Converting to one bit sets exactly the pixels equal to the key.
+    const gdi::COLORREF oldBk = gdi::SetBkColor(src, static_cast<gdi::COLORREF>(key));
+    gdi::BitBlt(mask, 0, 0, w, h, src, x1, y1, gdi::SRCCOPY);
+    gdi::SetBkColor(src, oldBk);
+    gdi::BitBlt(inverse, 0, 0, w, h, mask, 0, 0, gdi::NOTSRCCOPY);
+
+    // Destination where the key was, black elsewhere ...
+    gdi::BitBlt(result, 0, 0, w, h, dst, dx, dy, gdi::SRCCOPY);
+    gdi::BitBlt(result, 0, 0, w, h, mask, 0, 0, gdi::SRCAND);
+    // ... source where it was not, black elsewhere; together the composite.
+    gdi::BitBlt(sprite, 0, 0, w, h, src, x1, y1, gdi::SRCCOPY);
+    gdi::BitBlt(sprite, 0, 0, w, h, inverse, 0, 0, gdi::SRCAND);
+    gdi::BitBlt(result, 0, 0, w, h, sprite, 0, 0, gdi::SRCINVERT);
+    gdi::BitBlt(dst, dx, dy, w, h, result, 0, 0, gdi::SRCCOPY);
+}
+
+void DrawBitmapPicture(PaintContext& ctx, std::uint8_t color, const gdi::Rect& where,
+                       std::uint8_t shadow) {
+    const ButtonState& s = ctx.state;
+    const gdi::Picture& picture = s.g_CurrentPicture.drawable();
+    if (!picture.bitmap())
+        return;
+    const int nw = s.g_OriginalPicSizeW, nh = s.g_OriginalPicSizeH;
+    const int pw = s.g_PictureWidth, ph = s.g_PictureHeight;
+    gdi::DeviceContext natural = scratch(ctx.dc, nw, nh);
+    gdi::DeviceContext drawn = scratch(ctx.dc, pw, ph);
+
+    if (color != 0) {
+        gdi::DrawStateA(natural, std::nullopt, *picture.bitmap(), 0, 0,
+                        gdi::DST_BITMAP | gdi::DSS_NORMAL);
+        gdi::StretchBlt(drawn, 0, 0, pw, ph, natural, 0, 0, nw, nh, gdi::SRCCOPY);
+        TransparentBlit(ctx.dc, ctx.dc, drawn, 0, 0, pw, ph, where.left, where.top, s.g_MaskColor);
+        return;
+    }
+
+    // The state image works on a copy whose mask-coloured pixels are white,
+    // the colour the state drawing leaves alone.
+    gdi::DeviceContext own = gdi::CreateCompatibleDC(ctx.dc);
+    gdi::SelectObject(own, picture.bitmap());
+    gdi::SetBkColor(natural, gdi::kWhite);
+    DrawRect(natural, 0, 0, nw, nh, static_cast<OleColor>(gdi::kWhite), 1);
+    TransparentBlit(natural, natural, own, 0, 0, nw, nh, 0, 0, s.g_MaskColor);
+    gdi::StretchBlt(drawn, 0, 0, pw, ph, natural, 0, 0, nw, nh, gdi::SRCCOPY);
+    const std::shared_ptr<gdi::Bitmap> image = drawn.takeBitmap();
+    if (!image)
+        return;
+    if (shadow == 1)
+        gdi::DrawStateA(ctx.dc, gdi::CreateSolidBrush(kShadowGrey), *image, where.left, where.top,
+                        gdi::DST_BITMAP | gdi::DSS_MONO);
+    else
+        gdi::DrawStateA(ctx.dc, std::nullopt, *image, where.left, where.top,
+                        gdi::DST_BITMAP | gdi::DSS_DISABLED);
+}
+
+void DrawIconPicture(PaintContext& ctx, std::uint8_t color, const gdi::Rect& where,
+                     std::uint8_t shadow) {
+    const ButtonState& s = ctx.state;
+    const gdi::Picture& picture = s.g_CurrentPicture.drawable();
+    if (!picture.icon())
+        return;
+    const gdi::Icon& icon = *picture.icon();
+    const int pw = s.g_PictureWidth, ph = s.g_PictureHeight;
+    if (color != 0) {
+        gdi::DrawIconEx(ctx.dc, where.left, where.top, icon, pw, ph);
+        return;
+    }
+    const int nw = s.g_OriginalPicSizeW, nh = s.g_OriginalPicSizeH;
+    // Both start black; the black left untouched is keyed out at the end.
+    gdi::DeviceContext natural = scratch(ctx.dc, nw, nh);
+    gdi::DeviceContext drawn = scratch(ctx.dc, pw, ph);
+    if (shadow == 1)
+        gdi::DrawStateA(natural, gdi::CreateSolidBrush(kShadowGrey), icon, 0, 0,
+                        gdi::DST_ICON | gdi::DSS_MONO);
+    else
+        gdi::DrawStateA(natural, std::nullopt, icon, 0, 0, gdi::DST_ICON | gdi::DSS_DISABLED);
+    gdi::StretchBlt(drawn, 0, 0, pw, ph, natural, 0, 0, nw, nh, gdi::SRCCOPY);
+    TransparentBlit(ctx.dc, ctx.dc, drawn, 0, 0, pw, ph, where.left, where.top, 0);
+}
+
+} // namespace anybutton

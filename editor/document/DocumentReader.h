@@ -1,0 +1,46 @@
+#pragma once
+
+#include "editor/document/TextEncoding.h"
+
+#include <QFile>
+#include <QString>
+
+#include <functional>
+#include <string_view>
+
+namespace editor {
+
+struct DocumentProbe {
+    TextEncoding encoding = TextEncoding::Utf8;
+    LineEnd lineEnd = LineEnd::CrLf;
+    bool hasNul = false; // a NUL byte: most likely not a text file
+};
+
+// Reads a document file in two passes over one open file: the first learns the
+// encoding and the first line end, the second hands the text on as UTF-8 in
+// pieces, so a large file never exists as several whole copies in memory.
+class DocumentReader {
+public:
+    using Sink = std::function<void(std::string_view utf8)>;
+
+    explicit DocumentReader(const QString& path);
+
+    // False when the file cannot be opened or read; errorMessage() says why.
+    bool probe();
+    // Call after a successful probe(). Every byte reaches the sink: a byte-order
+    // mark is left out (it is part of the encoding), everything else is kept.
+    bool read(const Sink& sink);
+
+    const DocumentProbe& info() const { return info_; }
+    const QString& errorMessage() const { return error_; }
+
+private:
+    bool fail(const QString& reason);
+
+    QString path_;
+    QFile file_;
+    DocumentProbe info_;
+    QString error_;
+};
+
+} // namespace editor

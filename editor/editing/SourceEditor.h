@@ -1,0 +1,60 @@
+#pragma once
+
+#include "editor/document/TextEncoding.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <string_view>
+
+namespace editor {
+
+class DocumentReader;
+
+// The source editor `coding`: a plain-text QScintilla editor that keeps every
+// byte and line end of the text it is given.
+class SourceEditor : public QsciScintilla {
+    Q_OBJECT
+public:
+    explicit SourceEditor(QWidget* parent = nullptr);
+
+    // Replaces the whole text with what the reader yields, without undo history.
+    // On a read failure the text stays as it was.
+    bool loadFrom(DocumentReader& reader);
+    void replaceText(std::string_view utf8);
+    // The whole text as the editor holds it (UTF-8); valid until the next edit.
+    std::string_view textBytes();
+
+    // The selection as stored (UTF-8) and its replacement; the caret ends
+    // after the inserted text. Every byte is kept, NULs and line ends included.
+    std::string_view selectedBytes();
+    void replaceSelection(std::string_view utf8);
+    // Selection in characters of the text as stored (a CR LF pair is two).
+    int selStart();
+    int selLength();
+    void setSelection(int startChar, int lengthChars);
+    int textLength();
+
+    void setLineEnd(LineEnd lineEnd);
+    // Caret to the start of the text, scrolled into view.
+    void moveCaretToStart();
+    // Removes the editor's own key bindings for keys the window's menus use.
+    void releaseKeys(const QList<QKeySequence>& keys);
+
+signals:
+    // The right button was released over the text, at this global position.
+    void rightButtonReleased(const QPoint& globalPos);
+    // Local files were dropped onto the editor, in the order given.
+    void filesDropped(const QStringList& paths);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    int charPosition(long bytePosition);
+    long bytePosition(int charPosition);
+};
+
+} // namespace editor

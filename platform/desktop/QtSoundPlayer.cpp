@@ -1,0 +1,44 @@
+#include "platform/desktop/QtSoundPlayer.h"
+
+#include <QAudioDevice>
+#include <QDir>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace platform {
+
+QtSoundPlayer::QtSoundPlayer(QObject* parent) : QObject(parent) {}
+
+std::optional<QString> QtSoundPlayer::playableFile(const QString& path) {
+    if (path.isEmpty())
+        return std::nullopt;
+    QString p = path;
+    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QFileInfo info(QDir::current(), p);
+    if (!info.isFile() || !info.isReadable() || info.size() == 0)
+        return std::nullopt;
+    return info.absoluteFilePath();
+}
+
+void QtSoundPlayer::play(const QString& path) {
+    const auto file = playableFile(path);
+    if (!file)
+        return;
+    if (!effect_) {
+        // Asked once: the answer does not change while a window lives, and
+        // asking can be slow on a machine without sound.
+        if (outputChecked_)
+            return;
+        outputChecked_ = true;
+        if (QMediaDevices::audioOutputs().isEmpty())
+            return;
+        effect_ = new QSoundEffect(this);
+    }
+    effect_->stop();
+    effect_->setSource(QUrl::fromLocalFile(*file));
+    effect_->play();
+}
+
+} // namespace platform

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/desktop/SoundPlayer.h"
+
+#include <QObject>
+
+#include <optional>
+
+class QSoundEffect;
+
+namespace platform {
+
+// Sounds through Qt Multimedia. One player serves every button of a window,
+// so a new sound cuts off the one playing. Without an audio output it stays
+// silent.
+class QtSoundPlayer : public QObject, public SoundPlayer {
+    Q_OBJECT
+public:
+    explicit QtSoundPlayer(QObject* parent);
+
+    void play(const QString& path) override;
+
+    // The file a sound path names: backslashes are folder separators and a
+    // relative path starts at the current directory. nullopt for an empty
+    // path and for a file that is missing, unreadable, empty or not a file.
+    static std::optional<QString> playableFile(const QString& path);
+
+private:
+    QSoundEffect* effect_ = nullptr; // made at the first sound, if there is an output
+    bool outputChecked_ = false;
+};
+
+} // namespace platform

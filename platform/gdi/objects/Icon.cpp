@@ -1,0 +1,30 @@
+#include "platform/gdi/objects/Icon.h"
+
+namespace gdi {
+
+Icon::Icon(int width, int height)
+    : width_(width > 0 && height > 0 ? width : 0), height_(width > 0 && height > 0 ? height : 0),
+      argb_(static_cast<std::size_t>(width_) * height_, 0) {}
+
+Bitmap Icon::onWhite() const {
+    Bitmap out(width_, height_);
+    for (int y = 0; y < height_; ++y) {
+        const std::uint32_t* src = argb_.data() + static_cast<std::size_t>(y) * width_;
+        COLORREF* dst = out.row(y);
+        for (int x = 0; x < width_; ++x) {
+            const std::uint32_t p = src[x];
+            const unsigned a = p >> 24;
+            COLORREF c = 0;
+            for (int shift = 0; shift < 24; shift += 8) {
+                const unsigned v = (p >> shift) & 0xFF;
+                // Rounded blend of v over 255 by alpha a.
+                const unsigned blended = (v * a + 255 * (255 - a) + 127) / 255;
+                c |= blended << shift;
+            }
+            dst[x] = c;
+        }
+    }
+    return out;
+}
+
+} // namespace gdi

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/gdi/objects/Font.h"
+
+#include <QFont>
+#include <QFontMetrics>
+
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+namespace gdi {
+
+enum class TextRendering;
+
+// Glyph coverage and advances from Qt's font engine, rendered once per font and
+// character. Owned by device contexts (shared with the contexts made
+// compatible with them), so repeated captions cost no font-engine work.
+class GlyphCache {
+public:
+    // Coverage of one character drawn with its pen at (0, baseline 0).
+    struct Glyph {
+        int left = 0; // of the coverage box, relative to the pen position
+        int top = 0;  // relative to the baseline
+        int width = 0;
+        int height = 0;
+        std::vector<std::uint8_t> coverage; // 0 none .. 255 full ink
+    };
+
+    class Face {
+    public:
+        Face(const Font& font, TextRendering rendering);
+        int ascent() const { return ascent_; }
+        int lineHeight() const { return lineHeight_; }
+        int advance(QChar c);
+        const Glyph& glyph(QChar c);
+
+    private:
+        QFont font_;
+        QFontMetrics metrics_;
+        bool antialiased_;
+        int ascent_;
+        int lineHeight_;
+        std::unordered_map<char16_t, int> advances_;
+        std::unordered_map<char16_t, Glyph> glyphs_;
+    };
+
+    Face& face(const Font& font, TextRendering rendering);
+
+private:
+    struct Entry {
+        Font font;
+        TextRendering rendering;
+        std::unique_ptr<Face> face;
+    };
+    std::vector<Entry> entries_;
+};
+
+} // namespace gdi

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/prompts/Prompts.h"
+
+namespace platform {
+
+// The real prompts: message boxes and the file dialogs.
+class QtPrompts final : public Prompts {
+public:
+    PromptAnswer message(QWidget* parent, const QString& text, const QString& title,
+                         PromptIcon icon, PromptButtons buttons) override;
+    QString openFileName(QWidget* parent, const QString& startPath, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& startPath, const QString& filter) override;
+};
+
+} // namespace platform

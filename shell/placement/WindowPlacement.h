@@ -1,0 +1,35 @@
+#pragma once
+
+#include "editor/PlacementMemory.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+class SettingsStore;
+}
+
+namespace shell {
+
+class PlacementTarget;
+
+// Remembers one window's size, position and state under its own settings
+// section. `window` is the outer window: the top-level frame, or the MDI
+// sub-window around a document; `inner` is its client area.
+class WindowPlacement final : public editor::PlacementMemory {
+public:
+    WindowPlacement(platform::SettingsStore& store, QString section);
+
+    void SavePlacement(const PlacementTarget& window) const;
+    void RestorePlacement(PlacementTarget& window) const;
+
+    void SavePlacement(QWidget& window) override;
+    void RestorePlacement(QWidget& window, const QWidget& inner) override;
+
+private:
+    platform::SettingsStore& store_;
+    QString section_;
+};
+
+} // namespace shell

@@ -1,0 +1,26 @@
+#Fails when a source file includes a header of a higher layer.
+#Layers, lowest first : core, platform, anybutton, editor, shell, app.
+#Usage : cmake - DROOT = < source dir> - P Layering.cmake
+set(layers core platform anybutton editor shell app)
+set(violations "")
+foreach(layer ${layers})
+    list(FIND layers ${layer} rank)
+    file(GLOB_RECURSE files ${ROOT}/${
+    layer}/*.h ${ROOT}/${layer}/*.cpp)
+    foreach(file ${files})
+        file(STRINGS ${file} includes REGEX "^#include \"[a-z]+/")
+        foreach(line ${includes})
+            string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" target "${line}")
+            list(FIND layers ${target} target_rank)
+            if(target_rank GREATER rank)
+                file(RELATIVE_PATH rel ${ROOT} ${file})
+                list(APPEND violations "${rel}: ${line}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(violations)
+    list(JOIN violations "\n  " text)
+    message(FATAL_ERROR "Includes that run up the layers:\n  ${text}")
+endif()
+message(STATUS "Every include runs down the layers.")

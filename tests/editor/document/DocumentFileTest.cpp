@@ -1,0 +1,172 @@
+#include "editor/document/DocumentReader.h"
+#include "editor/document/DocumentWriter.h"
+#include "support/Files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <string>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace editor;
+
+namespace {
+
+QByteArray bytesOf(const std::string& s) {
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+struct Loaded {
+    DocumentProbe info;
+    std::string text; // as the editor would hold it (UTF-8)
+};
+
+Loaded load(const QString& path) {
+    DocumentReader reader(path);
+    EXPECT_TRUE(reader.probe()) << reader.errorMessage().toStdString();
+    Loaded loaded;
+    loaded.info = reader.info();
+    EXPECT_TRUE(reader.read([&](std::string_view piece) { loaded.text.append(piece); }));
+    return loaded;
+}
+
+class DocumentFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+};
+
+} // namespace
+
+TEST_F(DocumentFileTest, TrickyFilesSaveBackToTheIdenticalBytes) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        TextEncoding encoding;
+        LineEnd lineEnd;
+    };
+    std::string allHigh;
+    for (int b = 0x80; b <= 0x9F; ++b)
+        allHigh += static_cast<char>(b);
+    const Case cases[] = {
+        {"empty", "", TextEncoding::Utf8, LineEnd::CrLf},
+        {"cr only", "a\rb\rc", TextEncoding::Utf8, LineEnd::Cr},
+        {"mixed", "a\nb\r\nc\rd\r", TextEncoding::Utf8, LineEnd::Lf},
+        {"crlf", "<p>\r\n</p>\r\n", TextEncoding::Utf8, LineEnd::CrLf},
+        {"nul bytes", std::string("a\0b\0\0c", 6), TextEncoding::Utf8, LineEnd::CrLf},
+        {"bom", "\xEF\xBB\xBF<p>caf\xC3\xA9</p>", TextEncoding::Utf8WithBom, LineEnd::CrLf},
+        {"bom only", "\xEF\xBB\xBF", TextEncoding::Utf8WithBom, LineEnd::CrLf},
+        {"invalid utf8", "caf\xE9 \xC3", TextEncoding::Windows1252, LineEnd::CrLf},
+        {"cp1252 0x80-0x9f", allHigh + "\r\n", TextEncoding::Windows1252, LineEnd::CrLf},
+        {"trailing cr", "x\r", TextEncoding::Utf8, LineEnd::Cr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString in = path("in.html");
+        const QString out = path("out.html");
+        writeRaw(in, bytesOf(c.bytes));
+        const Loaded loaded = load(in);
+        EXPECT_EQ(loaded.info.encoding, c.encoding);
+        EXPECT_EQ(loaded.info.lineEnd, c.lineEnd);
+        const WriteResult written = writeDocument(out, loaded.text, loaded.info.encoding);
+        ASSERT_TRUE(written.ok) << written.errorMessage.toStdString();
+        EXPECT_EQ(written.encoding, c.encoding);
+        EXPECT_EQ(readRaw(out), bytesOf(c.bytes));
+    }
+}
+
+TEST_F(DocumentFileTest, Windows1252TextReachesTheEditorAsUtf8) {
+    writeRaw(path("a.html"), QByteArray("\x80 caf\xE9"));
+    EXPECT_EQ(load(path("a.html")).text, "\xE2\x82\xAC caf\xC3\xA9");
+}
+
+TEST_F(DocumentFileTest, TenMegabyteFileRoundTrips) {
+    QByteArray big;
+    big.reserve(10 << 20);
+    for (int i = 0; big.size() < (10 << 20); ++i)
+        big += "<p>line " + QByteArray::number(i) + " caf\xE9</p>\r\n";
+    writeRaw(path("big.html"), big);
+    const Loaded loaded = load(path("big.html"));
+    EXPECT_EQ(loaded.info.encoding, TextEncoding::Windows1252);
+    ASSERT_TRUE(writeDocument(path("big2.html"), loaded.text, loaded.info.encoding).ok);
+    EXPECT_EQ(readRaw(path("big2.html")), big);
+}
+
+TEST_F(DocumentFileTest, CharacterOutsideWindows1252IsSavedAsUtf8NotReplaced) {
+    const WriteResult r = writeDocument(path("x.html"), "caf\xC3\xA9 \xE4\xB8\xAD", // café 中
+                                        TextEncoding::Windows1252);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.encoding, TextEncoding::Utf8);
+    EXPECT_EQ(readRaw(path("x.html")), QByteArray("caf\xC3\xA9 \xE4\xB8\xAD"));
+}
+
+TEST_F(DocumentFileTest, NoLineEndIsAppended) {
+    ASSERT_TRUE(writeDocument(path("x.html"), "</html>", TextEncoding::Utf8).ok);
+    EXPECT_EQ(readRaw(path("x.html")), QByteArray("</html>"));
+}
+
+TEST_F(DocumentFileTest, UnopenablePathsReportTheFileAndReason) {
+    DocumentReader missing(path("nope.html"));
+    EXPECT_FALSE(missing.probe());
+    EXPECT_TRUE(missing.errorMessage().contains(QLatin1String("nope.html")));
+    EXPECT_TRUE(missing.errorMessage().contains(QLatin1String("does not exist")));
+
+    DocumentReader folder(dir.path());
+    EXPECT_FALSE(folder.probe());
+    EXPECT_TRUE(folder.errorMessage().contains(QLatin1String("folder")));
+
+    const WriteResult r = writeDocument(dir.path(), "x", TextEncoding::Utf8);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.errorMessage.contains(dir.path()));
+}
+
+TEST_F(DocumentFileTest, SaveThroughSymbolicLinkWritesTheTargetAndKeepsTheLink) {
+    const QString target = path("target.html");
+    const QString link = path("link.html");
+    writeRaw(target, "old");
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    const auto permissions = QFile::permissions(target);
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_TRUE(writeDocument(link, "new", TextEncoding::Utf8).ok);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readRaw(target), QByteArray("new"));
+    EXPECT_EQ(QFile::permissions(target), permissions);
+    EXPECT_FALSE(QFile::permissions(target) & QFile::ReadOther);
+}
+
+TEST_F(DocumentFileTest, FailedWriteLeavesTheOldFileIntact) {
+    // A file-size limit makes the write fail part-way, as a full disk would.
+    const QString target = path("page.html");
+    writeRaw(target, "precious old contents");
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const WriteResult r = writeDocument(target, std::string(64 * 1024, 'x'), TextEncoding::Utf8);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.errorMessage.contains(target));
+    EXPECT_EQ(readRaw(target), QByteArray("precious old contents"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("page.html")});
+}
+
+TEST_F(DocumentFileTest, ReadOnlyFolderIsReportedAndNothingChanges) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    const QString target = path("page.html");
+    writeRaw(target, "old");
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const WriteResult r = writeDocument(target, "new", TextEncoding::Utf8);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(readRaw(target), QByteArray("old"));
+}
