@@ -1,12 +1,11 @@
-#Fails when a source file includes a header of a higher layer.
-#Layers, lowest first : core, platform, anybutton, editor, shell, app.
-#Usage : cmake - DROOT = < source dir> - P Layering.cmake
+# Fails when a source file includes a header of a higher layer.
+# Layers, lowest first: core, platform, anybutton, editor, shell, app.
+# Usage: cmake -DROOT=<source dir> -P Layering.cmake
 set(layers core platform anybutton editor shell app)
 set(violations "")
 foreach(layer ${layers})
     list(FIND layers ${layer} rank)
-    file(GLOB_RECURSE files ${ROOT}/${
-    layer}/*.h ${ROOT}/${layer}/*.cpp)
+    file(GLOB_RECURSE files ${ROOT}/${layer}/*.h ${ROOT}/${layer}/*.cpp)
     foreach(file ${files})
         file(STRINGS ${file} includes REGEX "^#include \"[a-z]+/")
         foreach(line ${includes})
