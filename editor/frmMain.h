@@ -1,8 +1,7 @@
 #pragma once
 
 #include "core/DocumentType.h"
-#include "editor/document/TextEncoding.h"
-#include "editor/layout/PanelLayout.h"
+#include "editor/document/DocumentState.h"
 
 #include <QWidget>
 
@@ -11,7 +10,6 @@
 
 class QGroupBox;
 class QLabel;
-class QMenu;
 class QRadioButton;
 
 namespace platform {
@@ -20,14 +18,20 @@ class Prompts;
 
 namespace editor {
 
+class DocumentFiles;
 class DocumentMenus;
+class EditingCommands;
+class ElementButtons;
 class PlacementMemory;
 class SourceEditor;
 class TabControl;
+class WidgetLayoutTarget;
 
 // The document window: one document, its source editor, panels and menus.
 // It lives inside the frame's MDI area; its outer window is the sub-window.
-class frmMain : public QWidget, private LayoutTarget {
+// It builds and wires its parts; the work is done in its rooms (document/,
+// editing/, layout/, commands/, elements/).
+class frmMain : public QWidget {
     Q_OBJECT
 public:
     frmMain(platform::Prompts& prompts, PlacementMemory& placement, QWidget* parent = nullptr);
@@ -38,16 +42,17 @@ public:
     // Runs when the window is created and every time it is reopened.
     void loadStep();
 
-    const QString& CurrentFile() const { return currentFile_; }
-    bool IsSaved() const { return isSaved_; }
+    const QString& CurrentFile() const { return state_.CurrentFile; }
+    bool IsSaved() const { return state_.IsSaved; }
     core::DocumentType DocumentType() const;
-    TextEncoding encoding() const { return encoding_; }
+    TextEncoding encoding() const { return state_.encoding; }
 
     bool OpenFile(const QString& path);
     bool SaveFile(const QString& path);
 
     SourceEditor* coding() const { return coding_; }
     const DocumentMenus& menus() const { return *menus_; }
+    const ElementButtons& elements() const { return *elements_; }
     // The sub-window around this widget inside the frame, or this widget alone.
     QWidget* outerWindow();
 
@@ -61,6 +66,8 @@ public:
     void mnuCopy_Click();
     void mnuPaste_Click();
     void mnuSelectAll_Click();
+    void mnuElements_Click(int index);
+    void Command2_Click(int index);
     // Panel toggles; `wasChecked` is the menu item's check mark before the click.
     void toggleTools(bool wasChecked);
     void toggleBottomBar(bool wasChecked);
@@ -73,6 +80,7 @@ public:
 
 signals:
     void aboutRequested();
+    void currentFileChanged(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,24 +92,14 @@ protected:
 private:
     void buildControls();
     void connectMenus();
-    // Asks the save question; false when the user cancelled or the save did not happen.
-    bool settleUnsavedChanges();
-    bool save();
-    bool saveAs();
-    QString ShowFileDialog(int mode);
-    void showError(const QString& message);
+    void connectCommandStateInputs();
     void coding_MouseUp(const QPoint& globalPos);
     void coding_FilesDropped(const QStringList& paths);
-
-    // LayoutTarget
-    bool toolsShown() const override;
-    bool barShown() const override;
-    int get(LayoutProperty property) const override;
-    bool set(LayoutProperty property, int twips) override;
 
     platform::Prompts& prompts_;
     PlacementMemory& placement_;
     std::unique_ptr<DocumentMenus> menus_;
+    DocumentState state_;
 
     TabControl* XTab_ = nullptr;
     SourceEditor* coding_ = nullptr;
@@ -111,12 +109,11 @@ private:
     std::array<QRadioButton*, 4> Option1_{};
     QLabel* filedisplay_ = nullptr;
     QLabel* Label1_ = nullptr;
+    ElementButtons* elements_ = nullptr;
 
-    QString currentFile_;
-    bool isSaved_ = true;
-    TextEncoding encoding_ = TextEncoding::Utf8;
-    LineEnd lineEnd_ = LineEnd::CrLf;
-    QString lastDialogPath_;
+    std::unique_ptr<DocumentFiles> files_;
+    std::unique_ptr<EditingCommands> editing_;
+    std::unique_ptr<WidgetLayoutTarget> layout_;
 };
 
 } // namespace editor

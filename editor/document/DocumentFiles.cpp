@@ -1,0 +1,136 @@
+#include "editor/document/DocumentFiles.h"
+
+#include "core/AppIdentity.h"
+#include "editor/document/DocumentReader.h"
+#include "editor/document/DocumentState.h"
+#include "editor/document/DocumentWriter.h"
+#include "editor/editing/SourceEditor.h"
+#include "platform/prompts/Prompts.h"
+
+#include <QCoreApplication>
+
+namespace editor {
+
+using platform::PromptAnswer;
+using platform::PromptButtons;
+using platform::PromptIcon;
+
+namespace {
+
+constexpr std::string_view kDefaultPage = "<!-- Feldt Ostra 1.1-->\r\n"
+                                          "<html>\r\n"
+                                          "<head>\r\n"
+                                          "<title>Untitled</title>\r\n"
+                                          "</head>\r\n"
+                                          "<body>\r\n"
+                                          "\r\n"
+                                          "</body>\r\n"
+                                          "</html>";
+
+const QString kFileFilter =
+    QStringLiteral("supported web documents (*.html *.xml *.htm *.asp *.css)");
+
+} // namespace
+
+DocumentFiles::DocumentFiles(QWidget& window, platform::Prompts& prompts, SourceEditor& coding,
+                             DocumentState& state, std::function<void()> changed)
+    : window_(window), prompts_(prompts), coding_(coding), state_(state),
+      changed_(std::move(changed)) {}
+
+void DocumentFiles::loadDefaultPage() {
+    state_.encoding = TextEncoding::Utf8;
+    state_.lineEnd = LineEnd::CrLf;
+    coding_.setLineEnd(state_.lineEnd);
+    coding_.replaceText(kDefaultPage);
+    coding_.SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
+    // The default page is unsaved but untouched: Open may replace it without asking.
+    coding_.setModified(false);
+}
+
+bool DocumentFiles::OpenFile(const QString& path) {
+    DocumentReader reader(path);
+    if (!reader.probe()) {
+        showError(reader.errorMessage());
+        return false;
+    }
+    if (reader.info().hasNul) {
+        const PromptAnswer answer = prompts_.message(
+            &window_,
+            QCoreApplication::translate(
+                "frmMain", "\u201c%1\u201d holds NUL bytes and may not be a text file. Open it "
+                           "anyway? Saving it unchanged writes the same bytes back.")
+                .arg(path),
+            core::kAppTitle, PromptIcon::Warning, PromptButtons::YesNo);
+        if (answer != PromptAnswer::Yes)
+            return false;
+    }
+    if (!coding_.loadFrom(reader)) {
+        showError(reader.errorMessage());
+        return false;
+    }
+    state_.CurrentFile = path;
+    state_.IsSaved = true;
+    changed_();
+    state_.encoding = reader.info().encoding;
+    state_.lineEnd = reader.info().lineEnd;
+    coding_.setLineEnd(state_.lineEnd);
+    coding_.moveCaretToStart();
+    coding_.setModified(false);
+    coding_.setFocus();
+    return true;
+}
+
+bool DocumentFiles::SaveFile(const QString& path) {
+    const WriteResult result = writeDocument(path, coding_.textBytes(), state_.encoding);
+    if (!result.ok) {
+        showError(result.errorMessage);
+        return false;
+    }
+    state_.encoding = result.encoding;
+    state_.CurrentFile = path;
+    state_.IsSaved = true;
+    changed_();
+    coding_.moveCaretToStart();
+    coding_.setModified(false);
+    return true;
+}
+
+bool DocumentFiles::save() {
+    if (!state_.CurrentFile.isEmpty())
+        return SaveFile(state_.CurrentFile);
+    return saveAs();
+}
+
+bool DocumentFiles::saveAs() {
+    const QString path = ShowFileDialog(2);
+    return !path.isEmpty() && SaveFile(path);
+}
+
+bool DocumentFiles::settleUnsavedChanges() {
+    const PromptAnswer answer = prompts_.message(
+        &window_, QStringLiteral("You did not save your file. Do you want to save the page?"),
+        QStringLiteral("New Document"), PromptIcon::None, PromptButtons::YesNoCancel);
+    switch (answer) {
+    case PromptAnswer::Yes:
+        // A save that did not happen keeps the document: nothing is thrown away.
+        return save();
+    case PromptAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString DocumentFiles::ShowFileDialog(int mode) {
+    const QString path = mode == 1 ? prompts_.openFileName(&window_, lastDialogPath_, kFileFilter)
+                                   : prompts_.saveFileName(&window_, lastDialogPath_, kFileFilter);
+    if (!path.isEmpty())
+        lastDialogPath_ = path;
+    return path;
+}
+
+void DocumentFiles::showError(const QString& message) {
+    prompts_.message(&window_, message, core::kAppTitle, PromptIcon::Critical, PromptButtons::Ok);
+}
+
+} // namespace editor

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+class Prompts;
+}
+
+namespace editor {
+
+class SourceEditor;
+struct DocumentState;
+
+// The file lifecycle of the document window: opening, saving, the file
+// dialogs and the save question. `changed` runs after every change of the
+// document state, so captions and command states follow at once.
+class DocumentFiles {
+public:
+    DocumentFiles(QWidget& window, platform::Prompts& prompts, SourceEditor& coding,
+                  DocumentState& state, std::function<void()> changed);
+
+    // Replaces the text with the default page, untitled and untouched.
+    void loadDefaultPage();
+    bool OpenFile(const QString& path);
+    bool SaveFile(const QString& path);
+
+    // Save to CurrentFile, or through the save dialog when untitled.
+    bool save();
+    bool saveAs();
+    // Asks the save question; false when the user cancelled or the save did not happen.
+    bool settleUnsavedChanges();
+    // The open dialog (mode 1) or the save dialog (mode 2); "" when cancelled.
+    QString ShowFileDialog(int mode);
+    void showError(const QString& message);
+
+private:
+    QWidget& window_;
+    platform::Prompts& prompts_;
+    SourceEditor& coding_;
+    DocumentState& state_;
+    std::function<void()> changed_;
+    QString lastDialogPath_;
+};
+
+} // namespace editor

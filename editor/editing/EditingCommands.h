@@ -1,0 +1,22 @@
+#pragma once
+
+namespace editor {
+
+class SourceEditor;
+
+// Cut, Copy, Paste and Select All on the source editor. Only plain text goes
+// through the clipboard, byte for byte as the editor holds it.
+class EditingCommands {
+public:
+    explicit EditingCommands(SourceEditor& coding) : coding_(coding) {}
+
+    void cut();
+    void copy();
+    void paste();
+    void selectAll();
+
+private:
+    SourceEditor& coding_;
+};
+
+} // namespace editor

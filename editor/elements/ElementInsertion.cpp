@@ -1,0 +1,20 @@
+#include "editor/elements/ElementInsertion.h"
+
+#include "editor/editing/SourceEditor.h"
+#include "editor/elements/ElementTable.h"
+
+namespace editor {
+
+void insertElement(SourceEditor& coding, const QString& caption) {
+    coding.setFocus();
+    const Element* element = findElement(caption);
+    if (!element)
+        return;
+    const std::string_view selected = coding.selectedBytes();
+    // The selection is copied before the edit: its bytes live in the editor's buffer.
+    const std::string text = elementText(
+        *element, selected.empty() ? std::nullopt : std::optional<std::string_view>(selected));
+    coding.replaceSelection(text);
+}
+
+} // namespace editor

@@ -1,0 +1,91 @@
+#include "editor/layout/DocumentWindowDesign.h"
+
+#include "core/Twips.h"
+#include "editor/editing/SourceEditor.h"
+#include "editor/editing/TabControl.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace editor {
+
+namespace {
+
+// Design geometry in twips: left, top, width, height.
+QRect twipsRect(int left, int top, int width, int height) {
+    return {core::twipsToPixels(left), core::twipsToPixels(top), core::twipsToPixels(width),
+            core::twipsToPixels(height)};
+}
+
+template <typename W> W* place(W* widget, const char* name, const QRect& geometry) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+} // namespace
+
+QFont verdana(qreal points, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+DocumentWindowControls buildDocumentWindowControls(QWidget& window) {
+    DocumentWindowControls c{};
+    c.XTab = place(new TabControl(&window), "XTab", twipsRect(120, 120, 8295, 4815));
+    c.coding = place(new SourceEditor(c.XTab), "coding", twipsRect(120, 480, 8055, 4215));
+    c.XTab->addTab(QStringLiteral("Editing"), c.coding);
+    c.WB = place(new QWidget(c.XTab), "WB", twipsRect(120, 480, 8055, 4215));
+    c.XTab->addTab(QStringLiteral("Preview"), c.WB);
+
+    c.Frame1 = place(new QGroupBox(QStringLiteral("Tools"), &window), "Frame1",
+                     twipsRect(8520, 120, 2535, 3735));
+    c.Frame1->setFont(verdana(8.25, true));
+
+    c.picBottomBar = place(new QWidget(&window), "picBottomBar", twipsRect(120, 5040, 8295, 495));
+    c.picBottomBar->setAutoFillBackground(true);
+    QPalette barPalette = c.picBottomBar->palette();
+    barPalette.setColor(QPalette::Window, QColor(224, 224, 224));
+    c.picBottomBar->setPalette(barPalette);
+
+    struct Option {
+        const char* caption;
+        const char* name;
+        int left;
+        int width;
+    };
+    const std::array<Option, 4> options = {{{"HTML", "Option1_0", 120, 855},
+                                            {"XML", "Option1_1", 960, 735},
+                                            {"ASP", "Option1_2", 1680, 735},
+                                            {"CSS", "Option1_3", 2400, 735}}};
+    for (size_t i = 0; i < options.size(); ++i) {
+        const Option& o = options[i];
+        c.Option1[i] = place(new QRadioButton(QLatin1String(o.caption), c.picBottomBar), o.name,
+                             twipsRect(o.left, 120, o.width, 255));
+        c.Option1[i]->setFont(verdana(8.25, false));
+    }
+    c.Option1[0]->setChecked(true);
+
+    c.filedisplay = place(new QLabel(c.picBottomBar), "filedisplay", twipsRect(2640, 120, 45, 195));
+    c.Label1 = place(new QLabel(QStringLiteral("-"), c.picBottomBar), "Label1_1",
+                     twipsRect(0, 0, 135, 135));
+    return c;
+}
+
+std::vector<WidgetLayoutTarget::Binding> layoutBindings(const DocumentWindowControls& c) {
+    using A = WidgetLayoutTarget::Aspect;
+    using P = LayoutProperty;
+    return {
+        {P::TabWidth, c.XTab, A::Width},         {P::TabHeight, c.XTab, A::Height},
+        {P::FrameLeft, c.Frame1, A::Left},       {P::CodingWidth, c.coding, A::Width},
+        {P::CodingHeight, c.coding, A::Height},  {P::BrowserWidth, c.WB, A::Width},
+        {P::BrowserHeight, c.WB, A::Height},     {P::BarTop, c.picBottomBar, A::Top},
+        {P::BarWidth, c.picBottomBar, A::Width},
+    };
+}
+
+} // namespace editor

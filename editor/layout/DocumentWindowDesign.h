@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QFont>
+
+#include "editor/layout/WidgetLayoutTarget.h"
+
+#include <array>
+#include <vector>
+
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class QWidget;
+
+namespace editor {
+
+class SourceEditor;
+class TabControl;
+
+// The document window's plain controls, as its design places them.
+struct DocumentWindowControls {
+    TabControl* XTab;
+    SourceEditor* coding;
+    QWidget* WB;
+    QGroupBox* Frame1;
+    QWidget* picBottomBar;
+    std::array<QRadioButton*, 4> Option1;
+    QLabel* filedisplay;
+    QLabel* Label1;
+};
+
+// Creates the controls in `window` at their design positions (in twips).
+DocumentWindowControls buildDocumentWindowControls(QWidget& window);
+
+// Which edge or size of which control each layout property is.
+std::vector<WidgetLayoutTarget::Binding> layoutBindings(const DocumentWindowControls& c);
+
+// Verdana, falling back to a sans face that is always installed.
+QFont verdana(qreal points, bool bold);
+
+} // namespace editor
