@@ -8,6 +8,7 @@
 #include "platform/desktop/KeyStates.h"
 #include "platform/desktop/NormalSize.h"
 #include "shell/ProgramIcon.h"
+#include "shell/frmAbout.h"
 #include "shell/placement/WindowPlacement.h"
 
 #include <QApplication>
@@ -64,6 +65,8 @@ mdimain::mdimain(platform::Prompts& prompts, platform::SettingsStore& settings, 
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     connect(mnuNew, &QAction::triggered, this, &mdimain::mnuNew_Click);
     connect(mnuAbout, &QAction::triggered, this, &mdimain::aboutRequested);
+    // Both Help menus, the frame's and the document window's, open the same box.
+    connect(this, &mdimain::aboutRequested, this, &frmAbout::showModal);
     showFrameMenus();
 
     buildStatusBar();
