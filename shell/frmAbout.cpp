@@ -45,7 +45,8 @@ QString designText() {
 
 } // namespace
 
-frmAbout::frmAbout() : QDialog(nullptr) {
+frmAbout::frmAbout()
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Feldt Ostra"));
     setWindowIcon(programIcon());
