@@ -1,4 +1,5 @@
 #include "platform/prompts/QtPrompts.h"
+#include "platform/webview/WebEngineBrowser.h"
 #include "platform/settings/IniSettingsStore.h"
 #include "shell/ProgramIcon.h"
 #include "shell/frmSplash.h"
@@ -9,6 +10,8 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    // The web engine wants shared GL contexts; setting this starts nothing of it.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setWindowIcon(shell::programIcon());
     platform::QtPrompts prompts;
@@ -18,8 +21,10 @@ int main(int argc, char* argv[]) {
 
     std::unique_ptr<shell::mdimain> frame;
     shell::frmSplash splash(shell::SplashTimings{}, [&] {
-        if (!frame)
+        if (!frame) {
             frame = std::make_unique<shell::mdimain>(prompts, settings, commandLine);
+            frame->setPreviewServices({platform::webEngineBrowserFactory(), nullptr, {}});
+        }
         frame->showDocumentWindow();
     });
     QObject::connect(&splash, &shell::frmSplash::closed, &shell::quitWhenNoWindowIsOpen);

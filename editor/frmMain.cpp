@@ -43,11 +43,17 @@ frmMain::frmMain(platform::Prompts& prompts, PlacementMemory& placement, QWidget
         emit currentFileChanged(state_.CurrentFile);
     });
     editing_ = std::make_unique<EditingCommands>(*coding_);
+    setPreviewServices({});
     connectMenus();
     connectCommandStateInputs();
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::setPreviewServices(Preview::Services services) {
+    preview_ = std::make_unique<Preview>(*this, *WB_, prompts_, *files_, state_,
+                                         [this] { return DocumentType(); }, std::move(services));
+}
 
 void frmMain::buildControls() {
     const DocumentWindowControls c = buildDocumentWindowControls(*this);
@@ -68,6 +74,8 @@ void frmMain::buildControls() {
     connect(coding_, &SourceEditor::rightButtonReleased, this, &frmMain::coding_MouseUp);
     connect(coding_, &SourceEditor::filesDropped, this, &frmMain::coding_FilesDropped);
     connect(elements_, &ElementButtons::Command2_Click, this, &frmMain::Command2_Click);
+    connect(elements_, &ElementButtons::Command1_Click, this, &frmMain::Command1_Click);
+    connect(XTab_, &TabControl::currentChanged, this, &frmMain::XTab_Click);
 }
 
 void frmMain::connectMenus() {
@@ -85,6 +93,7 @@ void frmMain::connectMenus() {
     connect(m.mnuSaveAs, &QAction::triggered, this, &frmMain::mnuSaveAs_Click);
     connect(m.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(m.mnuAbout, &QAction::triggered, this, &frmMain::aboutRequested);
+    connect(m.mnuViewPage, &QAction::triggered, this, &frmMain::mnuViewPage_Click);
 
     connect(m.mnuCut, &QAction::triggered, this, &frmMain::mnuCut_Click);
     connect(m.mnuCopy, &QAction::triggered, this, &frmMain::mnuCopy_Click);
@@ -109,6 +118,11 @@ void frmMain::connectCommandStateInputs() {
     // Every input of the command state, so its outputs follow at once and an
     // idle window runs no timer.
     connect(coding_, &QsciScintilla::selectionChanged, this, &frmMain::refreshCommandState);
+    // Typing over a selection empties it without a selection signal. The
+    // change arrives while the editor is still moving its selection, so the
+    // state is computed once that input event is done, before anything is shown.
+    connect(coding_, &QsciScintilla::textChanged, this, &frmMain::refreshCommandState,
+            Qt::QueuedConnection);
     for (QRadioButton* option : Option1_)
         connect(option, &QRadioButton::clicked, this, &frmMain::refreshCommandState);
     connect(this, &frmMain::currentFileChanged, this, &frmMain::refreshCommandState);
@@ -213,6 +227,19 @@ void frmMain::Command2_Click(int index) {
         insertElement(*coding_, button->Caption());
 }
 
+void frmMain::Command1_Click() {
+    preview_->openExternal();
+}
+
+void frmMain::mnuViewPage_Click() {
+    // The same as the button, also while the Tools panel that holds it is hidden.
+    Command1_Click();
+}
+
+void frmMain::XTab_Click(int) {
+    preview_->navigateEmbedded();
+}
+
 void frmMain::mnuElements_Click(int index) {
     // The menu item and the button with the same index are interchangeable.
     Command2_Click(index);
@@ -265,9 +292,10 @@ void frmMain::refreshCommandState() {
     in.currentFile = state_.CurrentFile;
     in.barVisible = !picBottomBar_->isHidden();
     in.option = DocumentType();
-    in.selectionEmpty = !coding_->hasSelectedText();
+    // Asked of the editor itself: its own selection flag follows only its repaints.
+    in.selectionEmpty = coding_->SendScintilla(QsciScintilla::SCI_GETSELECTIONEMPTY) != 0;
     applyCommandState(computeCommandState(readCommandInputs(in, *menus_)), *menus_, *this,
-                      Option1_);
+                      Option1_, elements_->Command1());
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

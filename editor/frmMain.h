@@ -2,6 +2,7 @@
 
 #include "core/DocumentType.h"
 #include "editor/document/DocumentState.h"
+#include "editor/preview/Preview.h"
 
 #include <QWidget>
 
@@ -50,7 +51,11 @@ public:
     bool OpenFile(const QString& path);
     bool SaveFile(const QString& path);
 
+    // Replaces the browsers the previews use (the program gives the web engine view).
+    void setPreviewServices(Preview::Services services);
+
     SourceEditor* coding() const { return coding_; }
+    TabControl* XTab() const { return XTab_; }
     const DocumentMenus& menus() const { return *menus_; }
     const ElementButtons& elements() const { return *elements_; }
     // The sub-window around this widget inside the frame, or this widget alone.
@@ -68,6 +73,9 @@ public:
     void mnuSelectAll_Click();
     void mnuElements_Click(int index);
     void Command2_Click(int index);
+    void Command1_Click();
+    void mnuViewPage_Click();
+    void XTab_Click(int previousTab);
     // Panel toggles; `wasChecked` is the menu item's check mark before the click.
     void toggleTools(bool wasChecked);
     void toggleBottomBar(bool wasChecked);
@@ -114,6 +122,7 @@ private:
     std::unique_ptr<DocumentFiles> files_;
     std::unique_ptr<EditingCommands> editing_;
     std::unique_ptr<WidgetLayoutTarget> layout_;
+    std::unique_ptr<Preview> preview_;
 };
 
 } // namespace editor

@@ -102,6 +102,7 @@ void mdimain::showDocumentWindow() {
     }
     if (!document_) {
         document_ = new editor::frmMain(prompts_, *documentPlacement_);
+        document_->setPreviewServices(previewServices_);
         subWindow_ = area_->addSubWindow(document_);
         subWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
         subWindow_->setObjectName(QStringLiteral("frmMainWindow"));

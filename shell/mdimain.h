@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/preview/Preview.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -38,6 +40,11 @@ public:
     // brings it to the front when open. Shows the frame first.
     void showDocumentWindow();
 
+    // The browsers the document window's previews use (the program's web engine view).
+    void setPreviewServices(editor::Preview::Services services) {
+        previewServices_ = std::move(services);
+    }
+
     editor::frmMain* documentWindow() const { return document_; }
     QMdiSubWindow* documentSubWindow() const { return subWindow_; }
     bool isDocumentOpen() const;
@@ -70,6 +77,7 @@ private:
     QMenu* mnuHelp_;
     std::array<QLabel*, 7> panels_{};
     QTimer* clock_;
+    editor::Preview::Services previewServices_;
     bool loaded_ = false;
     bool minimizeWhenExposed_ = false;
     std::optional<bool> showingDocumentMenus_;

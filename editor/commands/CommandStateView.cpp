@@ -1,5 +1,6 @@
 #include "editor/commands/CommandStateView.h"
 
+#include "anybutton/AnyButton.h"
 #include "editor/editing/DocumentMenus.h"
 
 #include <QAction>
@@ -17,12 +18,15 @@ CommandInputs readCommandInputs(CommandInputs in, const DocumentMenus& m) {
 }
 
 void applyCommandState(const CommandState& s, const DocumentMenus& m, QWidget& window,
-                       const std::array<QRadioButton*, 4>& options) {
+                       const std::array<QRadioButton*, 4>& options, anybutton::AnyButton* Command1) {
     m.mnuBottomBar->setChecked(s.barChecked);
     if (s.caption)
         window.setWindowTitle(*s.caption);
     if (s.option)
         options[static_cast<size_t>(*s.option)]->setChecked(true);
+    // Each set of Enabled repaints the button: set it only when it changes.
+    if (Command1 && Command1->control().Enabled() != s.previewEnabled)
+        Command1->setEnabled(s.previewEnabled);
     m.mnuViewPage->setEnabled(s.previewEnabled);
     m.mnuCut->setEnabled(s.cutEnabled);
     m.mnuCopy->setEnabled(s.copyEnabled);

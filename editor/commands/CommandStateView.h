@@ -5,6 +5,10 @@
 #include <array>
 
 class QRadioButton;
+
+namespace anybutton {
+class AnyButton;
+}
 class QWidget;
 
 namespace editor {
@@ -16,6 +20,6 @@ CommandInputs readCommandInputs(CommandInputs in, const DocumentMenus& menus);
 
 // Shows a computed command state on the window, its options and its menus.
 void applyCommandState(const CommandState& s, const DocumentMenus& menus, QWidget& window,
-                       const std::array<QRadioButton*, 4>& options);
+                       const std::array<QRadioButton*, 4>& options, anybutton::AnyButton* Command1);
 
 } // namespace editor

@@ -95,6 +95,17 @@ bool DocumentFiles::SaveFile(const QString& path) {
     return true;
 }
 
+bool DocumentFiles::savePreviewCopy(const QString& path) {
+    const WriteResult result = writeDocument(path, coding_.textBytes(), state_.encoding);
+    if (!result.ok)
+        return false;
+    state_.encoding = result.encoding;
+    state_.CurrentFile.clear();
+    state_.IsSaved = false;
+    coding_.moveCaretToStart();
+    return true;
+}
+
 bool DocumentFiles::save() {
     if (!state_.CurrentFile.isEmpty())
         return SaveFile(state_.CurrentFile);

@@ -27,6 +27,10 @@ public:
     void loadDefaultPage();
     bool OpenFile(const QString& path);
     bool SaveFile(const QString& path);
+    // Writes the text to a preview file: like SaveFile, but failures are not
+    // reported, and the document stays untitled and unsaved, its edits still
+    // counting as changes for the next Open or drop.
+    bool savePreviewCopy(const QString& path);
 
     // Save to CurrentFile, or through the save dialog when untitled.
     bool save();

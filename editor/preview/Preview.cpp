@@ -1,0 +1,83 @@
+#include "editor/preview/Preview.h"
+
+#include "core/AppIdentity.h"
+#include "editor/document/DocumentFiles.h"
+#include "editor/document/DocumentState.h"
+#include "platform/desktop/BrowserLauncher.h"
+#include "platform/prompts/Prompts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace editor {
+
+using platform::PromptButtons;
+using platform::PromptIcon;
+
+Preview::Preview(QWidget& window, QWidget& WB, platform::Prompts& prompts, DocumentFiles& files,
+                 const DocumentState& state, std::function<core::DocumentType()> documentType,
+                 Services services)
+    : window_(window), WB_(WB), prompts_(prompts), files_(files), state_(state),
+      documentType_(std::move(documentType)), services_(std::move(services)) {
+    if (services_.folders.isEmpty())
+        services_.folders = defaultFolders();
+    if (!services_.launcher) {
+        desktopLauncher_ = std::make_unique<platform::DesktopBrowserLauncher>();
+        services_.launcher = desktopLauncher_.get();
+    }
+}
+
+Preview::~Preview() = default;
+
+QStringList Preview::defaultFolders() {
+    return {QCoreApplication::applicationDirPath(),
+            QStandardPaths::writableLocation(QStandardPaths::CacheLocation)};
+}
+
+std::optional<QString> Preview::targetStep() {
+    if (!state_.CurrentFile.isEmpty())
+        return state_.CurrentFile;
+    const QString name = documentType_() == core::DocumentType::HTML
+                             ? QStringLiteral("tempfile.html")
+                             : QStringLiteral("tempfile.xml");
+    for (const QString& folder : services_.folders) {
+        if (folder.isEmpty() || !QDir().mkpath(folder))
+            continue;
+        const QString path = QDir(folder).filePath(name);
+        if (files_.savePreviewCopy(path))
+            return path;
+    }
+    prompts_.message(&window_,
+                     QStringLiteral("The page cannot be previewed: \u201c%1\u201d could not be "
+                                    "written in %2.")
+                         .arg(name, services_.folders.join(QStringLiteral(" or "))),
+                     core::kAppTitle, PromptIcon::Critical, PromptButtons::Ok);
+    return std::nullopt;
+}
+
+void Preview::navigateEmbedded() {
+    const std::optional<QString> target = targetStep();
+    if (!target)
+        return;
+    if (!browser_ && services_.browserFactory)
+        browser_ = services_.browserFactory(WB_);
+    if (browser_)
+        browser_->navigate(*target);
+}
+
+void Preview::openExternal() {
+    const std::optional<QString> target = targetStep();
+    if (!target)
+        return;
+    if (!services_.launcher->openInNewWindow(QUrl::fromLocalFile(*target).toString())) {
+        prompts_.message(&window_,
+                         QStringLiteral("No web browser could be started to show \u201c%1\u201d. "
+                                        "Set the BROWSER variable to your browser's command.")
+                             .arg(*target),
+                         core::kAppTitle, PromptIcon::Critical, PromptButtons::Ok);
+    }
+}
+
+} // namespace editor

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "core/DocumentType.h"
+#include "platform/desktop/EmbeddedBrowser.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace platform {
+class BrowserLauncher;
+class Prompts;
+} // namespace platform
+
+namespace editor {
+
+class DocumentFiles;
+struct DocumentState;
+
+// The two previews: the page in the Preview tab's browser, and the page in a
+// new window of the user's browser. Both show a file: the document's own,
+// or for an untitled document a temporary copy.
+class Preview {
+public:
+    struct Services {
+        platform::EmbeddedBrowserFactory browserFactory; // none: no embedded view
+        platform::BrowserLauncher* launcher = nullptr;   // none: the desktop's
+        // Where an untitled document's temporary file may go, in order: the
+        // program's folder, then (once installed it is read-only) the cache.
+        QStringList folders;
+    };
+
+    Preview(QWidget& window, QWidget& WB, platform::Prompts& prompts, DocumentFiles& files,
+            const DocumentState& state, std::function<core::DocumentType()> documentType,
+            Services services);
+    ~Preview();
+
+    // The file to preview: CurrentFile when titled (nothing written), else the
+    // temporary file just written. None when no folder could take it; the
+    // user has been told then.
+    std::optional<QString> targetStep();
+
+    // Tab change of XTab, either way: target step, then the embedded view
+    // shows it. The view (and its engine) starts on the first of these.
+    void navigateEmbedded();
+    // Command1 and View Page: target step, then a new browser window.
+    void openExternal();
+
+    // The default folders: the program's, then the per-user cache.
+    static QStringList defaultFolders();
+
+private:
+    QWidget& window_;
+    QWidget& WB_;
+    platform::Prompts& prompts_;
+    DocumentFiles& files_;
+    const DocumentState& state_;
+    std::function<core::DocumentType()> documentType_;
+    Services services_;
+    std::unique_ptr<platform::EmbeddedBrowser> browser_;
+    std::unique_ptr<platform::BrowserLauncher> desktopLauncher_;
+};
+
+} // namespace editor

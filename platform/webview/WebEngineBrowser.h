@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/desktop/EmbeddedBrowser.h"
+
+class QWebEngineView;
+
+namespace platform {
+
+// The Preview tab's browser: a Qt WebEngine view filling its host.
+class WebEngineBrowser final : public EmbeddedBrowser {
+public:
+    explicit WebEngineBrowser(QWidget& host);
+    void navigate(const QString& path) override;
+    QWebEngineView* view() const { return view_; }
+
+private:
+    QWebEngineView* view_;
+};
+
+// Makes WebEngineBrowser views. The engine (a second process and hundreds of
+// megabytes) starts only when the first view is made.
+EmbeddedBrowserFactory webEngineBrowserFactory();
+
+} // namespace platform
