@@ -53,17 +53,6 @@ bool DocumentFiles::OpenFile(const QString& path) {
         showError(reader.errorMessage());
         return false;
     }
-    if (reader.info().hasNul) {
-        const PromptAnswer answer = prompts_.message(
-            &window_,
-            QCoreApplication::translate(
-                "frmMain", "\u201c%1\u201d holds NUL bytes and may not be a text file. Open it "
-                           "anyway? Saving it unchanged writes the same bytes back.")
-                .arg(path),
-            core::kAppTitle, PromptIcon::Warning, PromptButtons::YesNo);
-        if (answer != PromptAnswer::Yes)
-            return false;
-    }
     if (!coding_.loadFrom(reader)) {
         showError(reader.errorMessage());
         return false;

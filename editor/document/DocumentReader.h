@@ -8,6 +8,8 @@
 #include <functional>
 #include <string_view>
 
+#include <sys/stat.h>
+
 namespace editor {
 
 struct DocumentProbe {
@@ -16,9 +18,11 @@ struct DocumentProbe {
     bool hasNul = false; // a NUL byte: most likely not a text file
 };
 
-// Reads a document file in two passes over one open file: the first learns the
+// Reads a regular file in two passes over one open file: the first learns the
 // encoding and the first line end, the second hands the text on as UTF-8 in
-// pieces, so a large file never exists as several whole copies in memory.
+// pieces, so a large file never exists as several whole copies in memory. A
+// file that another program changes between the passes is reported, never
+// shown half old, half new.
 class DocumentReader {
 public:
     using Sink = std::function<void(std::string_view utf8)>;
@@ -40,6 +44,7 @@ private:
     QString path_;
     QFile file_;
     DocumentProbe info_;
+    struct stat opened_ {}; // the file as the probe began, to see changes by others
     QString error_;
 };
 

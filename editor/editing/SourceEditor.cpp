@@ -50,10 +50,13 @@ bool SourceEditor::loadFrom(DocumentReader& reader) {
     });
     SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(eventMask));
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
-    emit textChanged();
-    if (!ok)
+    // A failed read changes nothing: the old document, its state untouched.
+    if (!ok) {
         setDocument(previous);
-    return ok;
+        return false;
+    }
+    emit textChanged();
+    return true;
 }
 
 void SourceEditor::replaceText(std::string_view utf8) {

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using editor::frmMain;
 using platform::PromptAnswer;
 using platform::PromptButtons;
@@ -171,17 +173,31 @@ TEST_F(frmMainTest, FailedOpenNamesTheFileAndKeepsTheDocument) {
     EXPECT_FALSE(window->IsSaved());
 }
 
-TEST_F(frmMainTest, FileWithNulBytesIsOpenedOnlyWhenTheUserAgrees) {
+TEST_F(frmMainTest, FileWithNulBytesOpensWithoutAQuestionAndSavesBackByteForByte) {
     writeRaw(path(QStringLiteral("bin.dat")), QByteArray("a\0b", 3));
-    prompts.answers = {PromptAnswer::No};
-    EXPECT_FALSE(window->OpenFile(path(QStringLiteral("bin.dat"))));
-    EXPECT_EQ(text(), kDefaultPage);
-
-    prompts.answers = {PromptAnswer::Yes};
     ASSERT_TRUE(window->OpenFile(path(QStringLiteral("bin.dat"))));
+    EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(text(), QByteArray("a\0b", 3));
     ASSERT_TRUE(window->SaveFile(path(QStringLiteral("copy.dat"))));
     EXPECT_EQ(readRaw(path(QStringLiteral("copy.dat"))), QByteArray("a\0b", 3));
+}
+
+TEST_F(frmMainTest, AnOpenThatFailsLeavesTheDocumentAndItsStateAsTheyWere) {
+    ASSERT_TRUE(window->SaveFile(path(QStringLiteral("kept.html"))));
+    const QByteArray before = text();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe.html"))).constData(), 0600), 0);
+    for (const QString& bad : {path(QStringLiteral("pipe.html")), QStringLiteral("/dev/zero"),
+                               QStringLiteral("/dev/null"), path(QStringLiteral("missing.html"))}) {
+        SCOPED_TRACE(bad.toStdString());
+        prompts.messages.clear();
+        EXPECT_FALSE(window->OpenFile(bad)); // returns at once: nothing blocks or reads forever
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_FALSE(prompts.messages[0].text.contains(QStringLiteral("Unknown error")));
+        EXPECT_EQ(text(), before);
+        EXPECT_TRUE(window->IsSaved());
+        EXPECT_EQ(window->CurrentFile(), path(QStringLiteral("kept.html")));
+    }
+    EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("does not exist")));
 }
 
 TEST(frmMainCommandLine, QuotesAreRemovedAndTheWholeLineIsOnePath) {

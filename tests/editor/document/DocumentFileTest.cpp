@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <vector>
 #include <string>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -169,4 +170,33 @@ TEST_F(DocumentFileTest, ReadOnlyFolderIsReportedAndNothingChanges) {
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(readRaw(target), QByteArray("old"));
+}
+
+TEST_F(DocumentFileTest, AFileRewrittenBetweenTheTwoPassesIsReportedNotShown) {
+    struct Case {
+        const char* name;
+        QByteArray before;
+        QByteArray after;
+    };
+    const std::vector<Case> cases = {
+        {"byte-order mark gone", "\xEF\xBB\xBFold text", "ABCD"},
+        {"now shorter than the mark", "\xEF\xBB\xBFold", "AB"},
+        {"same size, other bytes", "first", "secnd"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString p = path("changing.html");
+        writeRaw(p, c.before);
+        DocumentReader reader(p);
+        ASSERT_TRUE(reader.probe());
+        {
+            // Rewritten in place, as another program saving it would.
+            QFile f(p);
+            ASSERT_TRUE(f.open(QIODevice::ReadWrite | QIODevice::Truncate));
+            f.write(c.after);
+        }
+        std::string text;
+        EXPECT_FALSE(reader.read([&](std::string_view piece) { text.append(piece); }));
+        EXPECT_TRUE(reader.errorMessage().contains(QStringLiteral("changed while")));
+    }
 }
