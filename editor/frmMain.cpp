@@ -51,8 +51,9 @@ frmMain::frmMain(platform::Prompts& prompts, PlacementMemory& placement, QWidget
 frmMain::~frmMain() = default;
 
 void frmMain::setPreviewServices(Preview::Services services) {
-    preview_ = std::make_unique<Preview>(*this, *WB_, prompts_, *files_, state_,
-                                         [this] { return DocumentType(); }, std::move(services));
+    preview_ = std::make_unique<Preview>(
+        *this, *WB_, prompts_, *files_, state_, [this] { return DocumentType(); },
+        std::move(services));
 }
 
 void frmMain::buildControls() {
@@ -294,8 +295,8 @@ void frmMain::refreshCommandState() {
     in.option = DocumentType();
     // Asked of the editor itself: its own selection flag follows only its repaints.
     in.selectionEmpty = coding_->SendScintilla(QsciScintilla::SCI_GETSELECTIONEMPTY) != 0;
-    applyCommandState(computeCommandState(readCommandInputs(in, *menus_)), *menus_, *this,
-                      Option1_, elements_->Command1());
+    applyCommandState(computeCommandState(readCommandInputs(in, *menus_)), *menus_, *this, Option1_,
+                      elements_->Command1());
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

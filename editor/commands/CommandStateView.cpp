@@ -18,7 +18,8 @@ CommandInputs readCommandInputs(CommandInputs in, const DocumentMenus& m) {
 }
 
 void applyCommandState(const CommandState& s, const DocumentMenus& m, QWidget& window,
-                       const std::array<QRadioButton*, 4>& options, anybutton::AnyButton* Command1) {
+                       const std::array<QRadioButton*, 4>& options,
+                       anybutton::AnyButton* Command1) {
     m.mnuBottomBar->setChecked(s.barChecked);
     if (s.caption)
         window.setWindowTitle(*s.caption);

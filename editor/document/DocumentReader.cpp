@@ -38,8 +38,7 @@ bool sameVersion(const struct stat& a, const struct stat& b) {
 DocumentReader::DocumentReader(const QString& path) : path_(path), file_(path) {}
 
 bool DocumentReader::fail(const QString& reason) {
-    error_ = tr("Could not open \u201c%1\u201d: %2.")
-                 .arg(path_, reason);
+    error_ = tr("Could not open \u201c%1\u201d: %2.").arg(path_, reason);
     return false;
 }
 

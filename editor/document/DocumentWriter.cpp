@@ -4,12 +4,17 @@
 #include "core/text/Windows1252.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <optional>
 #include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace editor {
 
@@ -44,7 +49,7 @@ QString failure(const QString& path, const QString& reason) {
         .arg(path, reason);
 }
 
-bool writeWindows1252(QSaveFile& file, std::string_view utf8) {
+bool writeWindows1252(QIODevice& file, std::string_view utf8) {
     std::string out;
     out.reserve(kChunk + 64);
     for (size_t pos = 0; pos < utf8.size();) {
@@ -63,7 +68,7 @@ bool writeWindows1252(QSaveFile& file, std::string_view utf8) {
     return true;
 }
 
-bool writeBytes(QSaveFile& file, std::string_view bytes) {
+bool writeBytes(QIODevice& file, std::string_view bytes) {
     for (size_t pos = 0; pos < bytes.size(); pos += kChunk) {
         const auto piece = bytes.substr(pos, kChunk);
         if (file.write(piece.data(), static_cast<qint64>(piece.size())) !=
@@ -71,6 +76,63 @@ bool writeBytes(QSaveFile& file, std::string_view bytes) {
             return false;
     }
     return true;
+}
+
+bool writeEncoded(QIODevice& file, std::string_view utf8, TextEncoding encoding) {
+    if (encoding == TextEncoding::Utf8WithBom && file.write("\xEF\xBB\xBF", 3) != 3)
+        return false;
+    return encoding == TextEncoding::Windows1252 ? writeWindows1252(file, utf8)
+                                                 : writeBytes(file, utf8);
+}
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("DocumentWriter", text);
+}
+
+// Renaming a new file over the old one gives it a new identity: our owner and
+// group, a single link. Where that would change the file, or the folder
+// cannot take a new file, the file is written in place instead.
+bool keepsIdentityOnlyInPlace(const QString& target, const struct stat& st) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
+    return st.st_nlink > 1 || st.st_uid != ::geteuid() || st.st_gid != ::getegid() ||
+           ::access(folder.constData(), W_OK) != 0;
+}
+
+// Writes in place after a copy of the old content is safe in the cache
+// folder; a failed write puts the old content back. The copy is removed once
+// the new content is durable.
+WriteResult writeInPlace(const QString& path, std::string_view utf8, TextEncoding encoding) {
+    WriteResult result;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(cache);
+    const QString backupPath = QDir(cache).filePath(QStringLiteral("save-copy-%1-%2")
+                                                        .arg(QCoreApplication::applicationPid())
+                                                        .arg(QFileInfo(path).fileName()));
+    QFile::remove(backupPath);
+    if (!QFile::copy(path, backupPath)) {
+        result.errorMessage =
+            failure(path, tr("no safety copy of the old content could be made in ") + cache);
+        return result;
+    }
+    QFile target(path);
+    bool ok = target.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+              writeEncoded(target, utf8, encoding) && target.flush() &&
+              ::fsync(target.handle()) == 0;
+    const QString reason = target.errorString();
+    target.close();
+    if (!ok) {
+        QFile old(backupPath);
+        QFile restore(path);
+        if (old.open(QIODevice::ReadOnly) &&
+            restore.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            restore.write(old.readAll());
+        result.errorMessage = failure(path, reason);
+        return result;
+    }
+    QFile::remove(backupPath);
+    result.ok = true;
+    result.encoding = encoding;
+    return result;
 }
 
 } // namespace
@@ -85,19 +147,24 @@ WriteResult writeDocument(const QString& path, std::string_view utf8, TextEncodi
     if (encoding == TextEncoding::Windows1252 && !fitsWindows1252(utf8))
         encoding = TextEncoding::Utf8;
 
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        // A device or a pipe would be replaced by a plain file: refused.
+        if (!S_ISREG(st.st_mode)) {
+            result.errorMessage =
+                failure(path, tr("it is not a regular file (a device, a pipe or a socket)"));
+            return result;
+        }
+        if (keepsIdentityOnlyInPlace(QFileInfo(path).canonicalFilePath(), st))
+            return writeInPlace(QFileInfo(path).canonicalFilePath(), utf8, encoding);
+    }
+
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         result.errorMessage = failure(path, file.errorString());
         return result;
     }
-    bool written = true;
-    if (encoding == TextEncoding::Utf8WithBom)
-        written = file.write("\xEF\xBB\xBF", 3) == 3;
-    if (written) {
-        written = encoding == TextEncoding::Windows1252 ? writeWindows1252(file, utf8)
-                                                        : writeBytes(file, utf8);
-    }
-    if (!written) {
+    if (!writeEncoded(file, utf8, encoding)) {
         const QString reason = file.errorString();
         file.cancelWriting();
         file.commit();

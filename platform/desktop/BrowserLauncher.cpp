@@ -42,8 +42,7 @@ std::vector<QStringList> browserCommands(const QString& browserVariable, const Q
 }
 
 bool DesktopBrowserLauncher::openInNewWindow(const QString& url) {
-    for (const QStringList& command :
-         browserCommands(qEnvironmentVariable("BROWSER"), url)) {
+    for (const QStringList& command : browserCommands(qEnvironmentVariable("BROWSER"), url)) {
         // Started detached: the program never waits for the browser.
         if (!QStandardPaths::findExecutable(command.first()).isEmpty() &&
             QProcess::startDetached(command.first(), command.mid(1)))

@@ -9,10 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <vector>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace editor;
 
@@ -160,11 +161,12 @@ TEST_F(DocumentFileTest, FailedWriteLeavesTheOldFileIntact) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("page.html")});
 }
 
-TEST_F(DocumentFileTest, ReadOnlyFolderIsReportedAndNothingChanges) {
+TEST_F(DocumentFileTest, ReadOnlyFileInAReadOnlyFolderIsReportedAndNothingChanges) {
     if (geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
+        GTEST_SKIP() << "root writes into read-only files and folders";
     const QString target = path("page.html");
     writeRaw(target, "old");
+    QFile::setPermissions(target, QFile::ReadOwner);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     const WriteResult r = writeDocument(target, "new", TextEncoding::Utf8);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -199,4 +201,46 @@ TEST_F(DocumentFileTest, AFileRewrittenBetweenTheTwoPassesIsReportedNotShown) {
         EXPECT_FALSE(reader.read([&](std::string_view piece) { text.append(piece); }));
         EXPECT_TRUE(reader.errorMessage().contains(QStringLiteral("changed while")));
     }
+}
+
+TEST_F(DocumentFileTest, SavingKeepsTheFilesIdentityAndNeverReplacesAPipe) {
+    const QString fifo = path("pipe.html");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const WriteResult refused = writeDocument(fifo, "text", TextEncoding::Utf8);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.errorMessage.contains(QStringLiteral("not a regular file")));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+
+    // A second hard link sees the new text too.
+    const QString page = path("page.html");
+    const QString link = path("link.html");
+    writeRaw(page, "old");
+    ASSERT_EQ(::link(QFile::encodeName(page).constData(), QFile::encodeName(link).constData()), 0);
+    ASSERT_TRUE(writeDocument(page, "new", TextEncoding::Utf8).ok);
+    EXPECT_EQ(readRaw(link), QByteArray("new"));
+
+    // Another user's file in a shared folder stays theirs (only root can make one).
+    if (::geteuid() == 0) {
+        const QString shared = path("shared.html");
+        writeRaw(shared, "old");
+        ASSERT_EQ(::chown(QFile::encodeName(shared).constData(), 12345, 23456), 0);
+        ASSERT_TRUE(writeDocument(shared, "new", TextEncoding::Utf8).ok);
+        ASSERT_EQ(::stat(QFile::encodeName(shared).constData(), &st), 0);
+        EXPECT_EQ(st.st_uid, 12345u);
+        EXPECT_EQ(st.st_gid, 23456u);
+        EXPECT_EQ(readRaw(shared), QByteArray("new"));
+    }
+
+    // A writable file in a folder that takes no new files is still saved.
+    QDir(dir.path()).mkdir(QStringLiteral("locked"));
+    const QString inLocked = path("locked/page.html");
+    writeRaw(inLocked, "old");
+    QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const WriteResult saved = writeDocument(inLocked, "new", TextEncoding::Utf8);
+    QFile::setPermissions(path("locked"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_TRUE(saved.ok) << saved.errorMessage.toStdString();
+    EXPECT_EQ(readRaw(inLocked), QByteArray("new"));
 }
