@@ -1,10 +1,12 @@
 #include "anybutton/AnyButton.h"
 
+#include "anybutton/AnyButtonAccessible.h"
 #include "anybutton/interaction/InputCodes.h"
 #include "core/text/AnsiText.h"
 #include "platform/desktop/QtSoundPlayer.h"
 #include "platform/gdi/objects/QtConversion.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
@@ -42,8 +44,20 @@ private:
     AnyButton& b_;
 };
 
+namespace {
+
+// Puts the accessibility factory in place before the base widget exists, so no
+// query for this button, however early, finds a plain widget's interface.
+QWidget* withAccessibility(QWidget* parent) {
+    AnyButtonAccessible::install();
+    return parent;
+}
+
+} // namespace
+
 AnyButton::AnyButton(ContainerServices& container, QWidget* parent)
-    : QWidget(parent), control_(container, this, gdi::SystemColors::fromPalette(palette())),
+    : QWidget(withAccessibility(parent)),
+      control_(container, this, gdi::SystemColors::fromPalette(palette())),
       events_(std::make_unique<SignalEvents>(*this)), interaction_(control_, *events_, *this),
       accessKey_(new QShortcut(this)) {
     setObjectName(container.ambientDisplayName());
@@ -183,6 +197,9 @@ void AnyButton::imageChanged() {
 }
 
 void AnyButton::accessKeyChanged(QChar key) {
+    // Called on every caption change: the accessible name follows the caption.
+    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
     // Alt with the key anywhere in the holding window.
     accessKey_->setKey(key.isNull() ? QKeySequence()
                                     : QKeySequence(QKeyCombination(

@@ -113,6 +113,11 @@ void ButtonInteraction::AccessKeyPress() {
     GoToURL();
 }
 
+void ButtonInteraction::PressAndRelease() {
+    MouseDown(kLeftButton, 0, 0, 0);
+    MouseUp(kLeftButton, 0, 0, 0);
+}
+
 void ButtonInteraction::EnterFocus() {
     s_.g_HasFocus = 1;
     control_.Refresh();
