@@ -64,6 +64,8 @@ AnyButton::AnyButton(ContainerServices& container, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    // Created inside a disabled window: disabled in effect from the start.
+    control_.state().surfaceEnabled = isEnabled();
     overTimer_.setObjectName(QStringLiteral("OverTimer"));
     overTimer_.setInterval(kOverTimerInterval);
     connect(&overTimer_, &QTimer::timeout, this, [this] { interaction_.OverTimerTick(); });
@@ -91,10 +93,15 @@ void AnyButton::resizeEvent(QResizeEvent* event) {
 void AnyButton::changeEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::EnabledChange:
-        // QWidget::setEnabled called through a base pointer still goes through
-        // the Enabled property, so the control's flag and the widget's agree.
-        if (!syncingEnabled_ && isEnabled() != control_.Enabled())
-            control_.setEnabled(isEnabled());
+        if (syncingEnabled_)
+            break;
+        // Only the widget's own flag is the Enabled property: QWidget::setEnabled
+        // through a base pointer still goes through it. A disabled ancestor
+        // only disables the surface in effect, and its re-enabling restores it.
+        if (const bool own = !testAttribute(Qt::WA_ForceDisabled); own != control_.Enabled())
+            control_.setEnabled(own);
+        else
+            control_.setSurfaceEnabled(isEnabled());
         break;
     // The window's palette, font and style stand for the container's ambient values.
     case QEvent::PaletteChange:
@@ -173,6 +180,8 @@ void AnyButton::enabledChanged(bool enabled) {
     syncingEnabled_ = true;
     QWidget::setEnabled(enabled);
     syncingEnabled_ = false;
+    // An enabled button inside a disabled window still paints disabled.
+    control_.setSurfaceEnabled(isEnabled());
 }
 
 void AnyButton::cursorChanged(std::int16_t pointer, const PictureRef& icon) {
