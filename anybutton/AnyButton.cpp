@@ -71,6 +71,7 @@ AnyButton::AnyButton(ContainerServices& container, QWidget* parent)
     connect(&overTimer_, &QTimer::timeout, this, [this] { interaction_.OverTimerTick(); });
     accessKey_->setContext(Qt::WindowShortcut);
     connect(accessKey_, &QShortcut::activated, this, [this] { interaction_.AccessKeyPress(); });
+    connect(accessKey_, &QShortcut::activatedAmbiguously, this, [this] { clickSharedAccessKey(); });
 }
 
 AnyButton::~AnyButton() = default;
@@ -213,6 +214,23 @@ void AnyButton::accessKeyChanged(QChar key) {
     accessKey_->setKey(key.isNull() ? QKeySequence()
                                     : QKeySequence(QKeyCombination(
                                           Qt::AltModifier, Qt::Key(key.toUpper().unicode()))));
+}
+
+void AnyButton::clickSharedAccessKey() {
+    // We choose: a key that several buttons of one window share clicks the
+    // first of them in tab order that is visible and enabled, the same one on
+    // every press, as a key that only one button holds would. Whichever of the
+    // sharers Qt reports the press to, the choice is the same.
+    const QChar key = control_.state().surfaceAccessKey;
+    QWidget* top = window();
+    for (QWidget* w = top->nextInFocusChain(); w != top; w = w->nextInFocusChain()) {
+        auto* b = qobject_cast<AnyButton*>(w);
+        if (b && b->window() == top && b->isVisible() && b->isEnabled() &&
+            b->control_.state().surfaceAccessKey == key) {
+            b->interaction_.AccessKeyPress();
+            return;
+        }
+    }
 }
 
 std::int32_t AnyButton::windowHandle() const {

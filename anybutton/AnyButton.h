@@ -113,6 +113,8 @@ private:
     UrlOpener& urls() override;
 
     void endCapture();
+    // The press of an access key that other shortcuts of the window share too.
+    void clickSharedAccessKey();
 
     // Raises each event as the signal of the same name.
     class SignalEvents;
