@@ -195,6 +195,8 @@ void AnyButton::cursorChanged(std::int16_t pointer, const PictureRef& icon) {
 }
 
 void AnyButton::regionChanged(const std::optional<gdi::Region>& region) {
+    // We choose: no region clears the mask. A button leaving the rounded style
+    // is square again, rather than keeping the old region and its clipped corners.
     if (region)
         setMask(gdi::toQRegion(*region));
     else
