@@ -1,10 +1,12 @@
 #include "anybutton/AnyButton.h"
 
+#include "anybutton/AnyButtonAccessible.h"
 #include "anybutton/interaction/InputCodes.h"
 #include "core/text/AnsiText.h"
 #include "platform/desktop/QtSoundPlayer.h"
 #include "platform/gdi/objects/QtConversion.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
@@ -42,19 +44,34 @@ private:
     AnyButton& b_;
 };
 
+namespace {
+
+// Puts the accessibility factory in place before the base widget exists, so no
+// query for this button, however early, finds a plain widget's interface.
+QWidget* withAccessibility(QWidget* parent) {
+    AnyButtonAccessible::install();
+    return parent;
+}
+
+} // namespace
+
 AnyButton::AnyButton(ContainerServices& container, QWidget* parent)
-    : QWidget(parent), control_(container, this, gdi::SystemColors::fromPalette(palette())),
+    : QWidget(withAccessibility(parent)),
+      control_(container, this, gdi::SystemColors::fromPalette(palette())),
       events_(std::make_unique<SignalEvents>(*this)), interaction_(control_, *events_, *this),
       accessKey_(new QShortcut(this)) {
     setObjectName(container.ambientDisplayName());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    // Created inside a disabled window: disabled in effect from the start.
+    control_.state().surfaceEnabled = isEnabled();
     overTimer_.setObjectName(QStringLiteral("OverTimer"));
     overTimer_.setInterval(kOverTimerInterval);
     connect(&overTimer_, &QTimer::timeout, this, [this] { interaction_.OverTimerTick(); });
     accessKey_->setContext(Qt::WindowShortcut);
     connect(accessKey_, &QShortcut::activated, this, [this] { interaction_.AccessKeyPress(); });
+    connect(accessKey_, &QShortcut::activatedAmbiguously, this, [this] { clickSharedAccessKey(); });
 }
 
 AnyButton::~AnyButton() = default;
@@ -77,10 +94,15 @@ void AnyButton::resizeEvent(QResizeEvent* event) {
 void AnyButton::changeEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::EnabledChange:
-        // QWidget::setEnabled called through a base pointer still goes through
-        // the Enabled property, so the control's flag and the widget's agree.
-        if (!syncingEnabled_ && isEnabled() != control_.Enabled())
-            control_.setEnabled(isEnabled());
+        if (syncingEnabled_)
+            break;
+        // Only the widget's own flag is the Enabled property: QWidget::setEnabled
+        // through a base pointer still goes through it. A disabled ancestor
+        // only disables the surface in effect, and its re-enabling restores it.
+        if (const bool own = !testAttribute(Qt::WA_ForceDisabled); own != control_.Enabled())
+            control_.setEnabled(own);
+        else
+            control_.setSurfaceEnabled(isEnabled());
         break;
     // The window's palette, font and style stand for the container's ambient values.
     case QEvent::PaletteChange:
@@ -159,6 +181,8 @@ void AnyButton::enabledChanged(bool enabled) {
     syncingEnabled_ = true;
     QWidget::setEnabled(enabled);
     syncingEnabled_ = false;
+    // An enabled button inside a disabled window still paints disabled.
+    control_.setSurfaceEnabled(isEnabled());
 }
 
 void AnyButton::cursorChanged(std::int16_t pointer, const PictureRef& icon) {
@@ -171,6 +195,8 @@ void AnyButton::cursorChanged(std::int16_t pointer, const PictureRef& icon) {
 }
 
 void AnyButton::regionChanged(const std::optional<gdi::Region>& region) {
+    // We choose: no region clears the mask. A button leaving the rounded style
+    // is square again, rather than keeping the old region and its clipped corners.
     if (region)
         setMask(gdi::toQRegion(*region));
     else
@@ -183,10 +209,30 @@ void AnyButton::imageChanged() {
 }
 
 void AnyButton::accessKeyChanged(QChar key) {
+    // Called on every caption change: the accessible name follows the caption.
+    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
     // Alt with the key anywhere in the holding window.
     accessKey_->setKey(key.isNull() ? QKeySequence()
                                     : QKeySequence(QKeyCombination(
                                           Qt::AltModifier, Qt::Key(key.toUpper().unicode()))));
+}
+
+void AnyButton::clickSharedAccessKey() {
+    // We choose: a key that several buttons of one window share clicks the
+    // first of them in tab order that is visible and enabled, the same one on
+    // every press, as a key that only one button holds would. Whichever of the
+    // sharers Qt reports the press to, the choice is the same.
+    const QChar key = control_.state().surfaceAccessKey;
+    QWidget* top = window();
+    for (QWidget* w = top->nextInFocusChain(); w != top; w = w->nextInFocusChain()) {
+        auto* b = qobject_cast<AnyButton*>(w);
+        if (b && b->window() == top && b->isVisible() && b->isEnabled() &&
+            b->control_.state().surfaceAccessKey == key) {
+            b->interaction_.AccessKeyPress();
+            return;
+        }
+    }
 }
 
 std::int32_t AnyButton::windowHandle() const {

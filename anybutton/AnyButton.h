@@ -51,6 +51,8 @@ public:
     QString Caption() const { return control_.Caption(); }
     void setCaption(const QString& caption) { control_.setCaption(caption); }
     // The Enabled property (it notifies and repaints), hiding QWidget::setEnabled.
+    // isEnabled() stays the effective state: false too while an ancestor is
+    // disabled, which leaves the property alone.
     void setEnabled(bool enabled) { control_.setEnabled(enabled); }
     void GoToURL() { interaction_.GoToURL(); }
 
@@ -111,6 +113,8 @@ private:
     UrlOpener& urls() override;
 
     void endCapture();
+    // The press of an access key that other shortcuts of the window share too.
+    void clickSharedAccessKey();
 
     // Raises each event as the signal of the same name.
     class SignalEvents;

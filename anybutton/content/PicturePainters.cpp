@@ -5,6 +5,8 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/raster/Blit.h"
 
+#include <algorithm>
+
 namespace anybutton {
 
 namespace {
@@ -16,6 +18,16 @@ gdi::DeviceContext scratch(const gdi::DeviceContext& ref, int width, int height)
     gdi::DeviceContext dc = gdi::CreateCompatibleDC(ref);
     gdi::SelectObject(dc, gdi::CreateCompatibleBitmap(ref, width, height));
     return dc;
+}
+
+// The region (0, 0, width, height) of the icon; what lies beyond the icon's
+// own extent is transparent.
+gdi::Icon iconRegion(const gdi::Icon& icon, int width, int height) {
+    gdi::Icon region(width, height);
+    for (int y = 0; y < std::min(height, icon.height()); ++y)
+        for (int x = 0; x < std::min(width, icon.width()); ++x)
+            region.setPixel(x, y, icon.pixel(x, y));
+    return region;
 }
 
 } // namespace
@@ -97,11 +109,19 @@ void DrawIconPicture(PaintContext& ctx, std::uint8_t color, const gdi::Rect& whe
         return;
     const gdi::Icon& icon = *picture.icon();
     const int pw = s.g_PictureWidth, ph = s.g_PictureHeight;
+    const int nw = s.g_OriginalPicSizeW, nh = s.g_OriginalPicSizeH;
     if (color != 0) {
-        gdi::DrawIconEx(ctx.dc, where.left, where.top, icon, pw, ph);
+        // The natural-size region is what scales to the drawing size, as for
+        // bitmaps; it differs from the whole icon when the stored natural size
+        // is not the icon's own.
+        if (nw <= 0 || nh <= 0)
+            return;
+        if (nw == icon.width() && nh == icon.height())
+            gdi::DrawIconEx(ctx.dc, where.left, where.top, icon, pw, ph);
+        else
+            gdi::DrawIconEx(ctx.dc, where.left, where.top, iconRegion(icon, nw, nh), pw, ph);
         return;
     }
-    const int nw = s.g_OriginalPicSizeW, nh = s.g_OriginalPicSizeH;
     // Both start black; the black left untouched is keyed out at the end.
     gdi::DeviceContext natural = scratch(ctx.dc, nw, nh);
     gdi::DeviceContext drawn = scratch(ctx.dc, pw, ph);

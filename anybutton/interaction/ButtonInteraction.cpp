@@ -107,10 +107,16 @@ void ButtonInteraction::KeyUp(std::int16_t keyCode, std::int16_t shift) {
 }
 
 void ButtonInteraction::AccessKeyPress() {
-    if (!control_.Enabled())
+    // The surface's effective state: a button in a disabled window is not clicked.
+    if (!s_.surfaceEnabled)
         return;
     events_.Click();
     GoToURL();
+}
+
+void ButtonInteraction::PressAndRelease() {
+    MouseDown(kLeftButton, 0, 0, 0);
+    MouseUp(kLeftButton, 0, 0, 0);
 }
 
 void ButtonInteraction::EnterFocus() {

@@ -27,6 +27,9 @@ public:
     void KeyPress(std::int16_t keyAscii);
     void KeyUp(std::int16_t keyCode, std::int16_t shift);
     void AccessKeyPress();
+    // A left press and release at (0, 0), inside every button: a click with
+    // its events in a mouse click's order, for callers without a pointer.
+    void PressAndRelease();
     void EnterFocus();
     void ExitFocus();
     void AmbientChanged();

@@ -154,9 +154,10 @@ void AnyButtonControl::ReadProperties(const PropertyBag& bag) {
     s_.g_PictureHover = rd("PictureHover", V::picture(PictureRef())).toPicture(str("PictureHover"));
     s_.g_Picture = rd("Picture", V::picture(PictureRef())).toPicture(str("Picture"));
     setMouseIcon(rd("MouseIcon", V::picture(PictureRef())).toPicture(str("MouseIcon")));
-    s_.surfaceEnabled = rd("Enabled", V::boolean(true)).toBool(str("Enabled"));
+    enabled_ = rd("Enabled", V::boolean(true)).toBool(str("Enabled"));
+    s_.surfaceEnabled = enabled_;
     if (surface_)
-        surface_->enabledChanged(s_.surfaceEnabled);
+        surface_->enabledChanged(enabled_);
     s_.surfaceMousePointer = rd("MousePointer", V::int16(0)).toInt16(str("MousePointer"));
     applyCursor();
     s_.g_URL = rd("URL", V::string(QString())).toString(str("URL"));
@@ -192,7 +193,7 @@ void AnyButtonControl::WriteProperties(PropertyBag& bag) const {
     wr("OriginalPicSizeW", V::int32(s_.g_OriginalPicSizeW), V::int32(32));
     wr("OriginalPicSizeH", V::int32(s_.g_OriginalPicSizeH), V::int32(32));
     wr("PictureHover", V::picture(s_.g_PictureHover), V::picture(none));
-    wr("Enabled", V::boolean(s_.surfaceEnabled), V::boolean(true));
+    wr("Enabled", V::boolean(enabled_), V::boolean(true));
     wr("Font", V::font(s_.surfaceFont), V::font(container_.ambientFont()));
     wr("MouseIcon", V::picture(s_.surfaceMouseIcon), V::picture(none));
     wr("MousePointer", V::int16(s_.surfaceMousePointer), V::int16(0));
@@ -300,10 +301,18 @@ void AnyButtonControl::setPictureHover(const PictureRef& v) {
 }
 
 void AnyButtonControl::setEnabled(bool v) {
+    enabled_ = v;
     s_.surfaceEnabled = v;
     if (surface_)
         surface_->enabledChanged(v);
     notify("Enabled");
+    Refresh();
+}
+
+void AnyButtonControl::setSurfaceEnabled(bool effective) {
+    if (s_.surfaceEnabled == effective)
+        return;
+    s_.surfaceEnabled = effective;
     Refresh();
 }
 

@@ -59,8 +59,11 @@ public:
     void setPictureSize(std::int32_t v);
     PictureRef PictureHover() const { return s_.g_PictureHover; }
     void setPictureHover(const PictureRef& v);
-    bool Enabled() const { return s_.surfaceEnabled; }
+    bool Enabled() const { return enabled_; }
     void setEnabled(bool v);
+    // Whether the surface is enabled in effect: false also while a window
+    // holding it is disabled. Not the property: nothing is notified or saved.
+    void setSurfaceEnabled(bool effective);
     // The font object itself: changing an attribute on it repaints.
     ButtonFont& Font() { return s_.g_Font; }
     const ButtonFont& Font() const { return s_.g_Font; }
@@ -141,6 +144,8 @@ private:
     ContainerServices& container_;
     ButtonSurface* surface_;
     ButtonState s_;
+    // The Enabled property; s_.surfaceEnabled is what the painters see.
+    bool enabled_ = true;
     gdi::DeviceContext dc_;
     std::optional<gdi::Region> region_;
     int resizeDepth_ = 0;

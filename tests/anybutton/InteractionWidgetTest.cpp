@@ -188,6 +188,38 @@ TEST(InteractionWidget, AccessKeysAreAltWithTheKeyInTheWindow) {
     EXPECT_TRUE(f.take().isEmpty());
 }
 
+TEST(InteractionWidget, ASharedAccessKeyClicksTheFirstEnabledButtonInTabOrder) {
+    WidgetFixture f(QStringLiteral("&Open"));
+    PropertyBag bag;
+    bag.set(QStringLiteral("Caption"), PropertyValue::string(QStringLiteral("&Open it")));
+    AnyButton* second = AnyButton::load(f.site, bag, &f.window);
+    second->setGeometry(50, 100, 100, 40);
+    second->show();
+    // A third widget closes the chain: Qt 6.4's setTabOrder leaves a chain of
+    // two unchanged.
+    AnyButton* last = AnyButton::load(f.site, PropertyBag(), &f.window);
+    last->setGeometry(160, 50, 100, 40);
+    last->show();
+    QStringList clicks;
+    QObject::connect(f.button, &AnyButton::Click, [&] { clicks << "first"; });
+    QObject::connect(second, &AnyButton::Click, [&] { clicks << "second"; });
+    QApplication::setActiveWindow(&f.window);
+    auto altO = [&] { QTest::keyClick(&f.window, Qt::Key_O, Qt::AltModifier); };
+
+    altO();
+    altO();
+    EXPECT_EQ(clicks, (QStringList{"first", "first"}));
+    QWidget::setTabOrder(second, f.button);
+    altO();
+    f.button->setEnabled(false);
+    QWidget::setTabOrder(f.button, second);
+    altO();
+    f.button->setEnabled(true);
+    second->hide();
+    altO();
+    EXPECT_EQ(clicks, (QStringList{"first", "first", "second", "second", "first"}));
+}
+
 TEST(InteractionWidget, FocusDrawsTheFocusRectangle) {
     WidgetFixture f{QString()};
     QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);

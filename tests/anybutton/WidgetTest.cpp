@@ -2,6 +2,8 @@
 #include "anybutton/SimpleContainer.h"
 #include "anybutton/properties/PropertyError.h"
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 using namespace anybutton;
@@ -52,6 +54,57 @@ TEST(AnyButtonWidget, EnabledPropertyAndWidgetAgree) {
     static_cast<QWidget&>(button).setEnabled(true);
     EXPECT_TRUE(button.control().Enabled());
     EXPECT_EQ(container.notifications.size(), 2);
+}
+
+TEST(AnyButtonWidget, ADisabledParentDisablesTheButtonInEffectButNeverItsEnabledProperty) {
+    SimpleContainer site;
+    QWidget window;
+    window.resize(200, 100);
+    QWidget panel(&window);
+    panel.resize(200, 100);
+    const PropertyBag design = PropertyBag::fromText(QStringLiteral("caption = str \"Go\"\n"));
+    AnyButton* button = AnyButton::load(site, design, &panel);
+    AnyButton* ownDisabled = AnyButton::load(site, design, &window);
+    for (AnyButton* b : {button, ownDisabled}) {
+        b->resize(60, 24);
+        b->control().setSystemColors(gdi::SystemColors::pinned());
+    }
+    ownDisabled->setEnabled(false);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    button->clearFocus(); // the focus does not come back on re-enabling
+    const QImage enabledLook = button->control().image();
+    site.notifications.clear();
+
+    panel.setEnabled(false);
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_TRUE(button->control().Enabled());
+    EXPECT_EQ(button->control().image(), ownDisabled->control().image());
+    PropertyBag saved;
+    button->control().WriteProperties(saved);
+    EXPECT_FALSE(saved.contains(QStringLiteral("Enabled")));
+
+    panel.setEnabled(true);
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_EQ(button->control().image(), enabledLook);
+    EXPECT_TRUE(site.notifications.isEmpty());
+
+    // The property set while the parent is disabled outlasts the parent's re-enabling.
+    panel.setEnabled(false);
+    button->setEnabled(false);
+    panel.setEnabled(true);
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_FALSE(button->control().Enabled());
+    EXPECT_EQ(site.notifications, QStringList{QStringLiteral("Enabled")});
+
+    // A button created inside a disabled window paints disabled at once.
+    window.setEnabled(false);
+    AnyButton* late = AnyButton::load(site, design, &window);
+    late->control().setSystemColors(gdi::SystemColors::pinned());
+    late->resize(60, 24);
+    late->show();
+    EXPECT_TRUE(late->control().Enabled());
+    EXPECT_EQ(late->control().image(), ownDisabled->control().image());
 }
 
 TEST(AnyButtonWidget, HandCursorForDefCurHand) {

@@ -276,6 +276,33 @@ TEST(PicturePainting, IconsKeepTheirOwnTransparencyAndEmboss) {
     EXPECT_EQ(xp.px(40, 34), kHoverTint);
 }
 
+TEST(PicturePainting, AnIconDrawsItsNaturalSizeRegionScaledToTheDrawingSize) {
+    // A 4 x 4 icon: red top-left 2 x 2, blue elsewhere.
+    QImage img(4, 4, QImage::Format_ARGB32);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            img.setPixel(x, y, x < 2 && y < 2 ? qRgba(255, 0, 0, 255) : qRgba(0, 0, 255, 255));
+    struct Case {
+        int natural;
+        gdi::COLORREF at45x10, at65x35;
+    };
+    // 2: only the red corner, scaled over the whole 32 x 32 picture at (34, 4);
+    // 8: the icon fills the top-left quarter, the rest of the region is transparent.
+    const Case cases[] = {{4, kRed, kBlue}, {2, kRed, kRed}, {8, kBlue, kFace}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.natural);
+        PropertyBag bag =
+            PictureFixture::bagWith(PictureRef::fromImage(img, PictureRef::Type::Icon), QString());
+        bag.set(QStringLiteral("OriginalPicSizeW"), PropertyValue::int32(c.natural));
+        bag.set(QStringLiteral("OriginalPicSizeH"), PropertyValue::int32(c.natural));
+        Fixture f(ButtonStyleStandard, 100, 40, bag);
+        ASSERT_EQ(f.s().g_PictureRect, (gdi::Rect{34, 4, 66, 36}));
+        EXPECT_EQ(f.px(34, 4), kRed);
+        EXPECT_EQ(f.px(45, 10), c.at45x10);
+        EXPECT_EQ(f.px(65, 35), c.at65x35);
+    }
+}
+
 TEST(CaptionPainting, EnabledPressedAndDisabled) {
     auto textPixels = [](std::int32_t style, std::uint8_t pressed, bool enabled,
                          gdi::COLORREF colour) {
