@@ -148,13 +148,7 @@ void AnyButtonControl::setEnabled(bool v) {
 }
 
 void AnyButtonControl::setFont(const FontDesc& v) {
-    ButtonFont& f = s_.g_Font;
-    f.setName(v.name);
-    f.setSize(v.size);
-    f.setBold(v.bold);
-    f.setItalic(v.italic);
-    f.setUnderline(v.underline);
-    f.setStrikethrough(v.strikethrough);
+    s_.g_Font.set(v);
     notify("Font");
 }
 

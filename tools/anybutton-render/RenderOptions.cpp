@@ -2,33 +2,21 @@
 
 #include "anybutton/properties/AnyButtonControl.h"
 
+#include <cmath>
 #include <limits>
 
 namespace anybutton::render {
 
 namespace {
 
-// Decimal or 0x-hex; hex is a 32-bit pattern, so 0x8000000F is a colour reference.
+// A whole number read as the property bag reads numbers: decimal, or hex as a
+// 32-bit pattern so that 0x8000000F is a colour reference.
 std::optional<qint64> parseInteger(const QString& text) {
-    QString t = text.trimmed();
-    bool neg = false;
-    if (t.startsWith(QLatin1Char('-'))) {
-        neg = true;
-        t = t.mid(1);
-    }
-    bool ok = false;
-    qint64 v = 0;
-    if (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
-        const quint64 u = t.mid(2).toULongLong(&ok, 16);
-        if (!ok || t.size() <= 2 || u > 0xFFFFFFFFull)
-            return std::nullopt;
-        v = static_cast<qint32>(static_cast<quint32>(u));
-    } else {
-        v = t.toLongLong(&ok, 10);
-        if (!ok || t.isEmpty())
-            return std::nullopt;
-    }
-    return neg ? -v : v;
+    double d = 0;
+    // Beyond 2^53 a double no longer holds every whole number.
+    if (text.contains(QLatin1Char('.')) || !parseNumber(text, d) || std::abs(d) > 9.0e15)
+        return std::nullopt;
+    return static_cast<qint64>(d);
 }
 
 bool parsePair(const QString& text, QChar sep, int& a, int& b) {
