@@ -39,7 +39,7 @@ TEST(RenderTool, ParsesTypedSetValuesByKey) {
     EXPECT_EQ(o.bag.value("Font")->toFont().size, 9);
     EXPECT_EQ(o.width, 49);
     EXPECT_EQ(o.height, 25);
-    EXPECT_EQ(o.state, LookState::Armed);
+    EXPECT_EQ(o.state, ButtonLook::Armed);
     EXPECT_EQ(o.focus, Focus::On);
     EXPECT_EQ(o.sysColors.at(15).b, 3);
     EXPECT_EQ(o.left, -5);

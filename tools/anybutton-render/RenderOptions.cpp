@@ -143,18 +143,11 @@ ParseResult parseRenderOptions(const QStringList& args) {
                 return fail(error);
             o.bag.set(v.left(eq), *value);
         } else if (a == QLatin1String("--state")) {
-            if (!next(v))
+            // Disabled is its own switch, --disabled.
+            const auto look = next(v) ? lookFromName(v) : std::nullopt;
+            if (!look || *look == ButtonLook::Disabled)
                 return fail(QStringLiteral("--state takes normal, hover, pressed or armed"));
-            if (v == QLatin1String("normal"))
-                o.state = LookState::Normal;
-            else if (v == QLatin1String("hover"))
-                o.state = LookState::Hover;
-            else if (v == QLatin1String("pressed"))
-                o.state = LookState::Pressed;
-            else if (v == QLatin1String("armed"))
-                o.state = LookState::Armed;
-            else
-                return fail(QStringLiteral("--state takes normal, hover, pressed or armed"));
+            o.state = *look;
         } else if (a == QLatin1String("--syscolor")) {
             const int eq = next(v) ? v.indexOf(QLatin1Char('=')) : -1;
             const auto index = eq > 0 ? parseInteger(v.left(eq)) : std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "anybutton/properties/ButtonLook.h"
 #include "anybutton/properties/PropertyBag.h"
 
 #include <QString>
@@ -10,7 +11,6 @@
 
 namespace anybutton::render {
 
-enum class LookState { Normal, Hover, Pressed, Armed };
 enum class Focus { Off, On };
 
 struct RGBValue {
@@ -22,7 +22,7 @@ struct RenderOptions {
     int width = 100;
     int height = 40;
     PropertyBag bag; // --set values, typed by their key
-    LookState state = LookState::Normal;
+    ButtonLook state = ButtonLook::Normal;
     Focus focus = Focus::Off;
     bool disabled = false;
     bool isDefault = false;
