@@ -81,6 +81,10 @@ std::optional<RenderOutput> renderButton(const RenderOptions& o, QString& error)
     s.g_HasFocus = o.focus == Focus::On ? 1 : 0;
     applyLook(s, o.state);
     button.Refresh();
+    if (!button.backImage().bitmap()) {
+        error = QStringLiteral("cannot make a %1x%2 button image").arg(o.width).arg(o.height);
+        return std::nullopt;
+    }
 
     RenderOutput out;
     out.image = button.image();

@@ -1,6 +1,7 @@
 #include "RenderOptions.h"
 
 #include "anybutton/properties/AnyButtonControl.h"
+#include "platform/gdi/objects/DeviceContext.h"
 
 #include <cmath>
 #include <limits>
@@ -108,6 +109,8 @@ std::optional<PropertyValue> parseSetValue(const QString& key, const QString& te
 }
 
 ParseResult parseRenderOptions(const QStringList& args) {
+    if (args.contains(QLatin1String("--help")))
+        return ParseResult{std::nullopt, QString(), Request::Help};
     RenderOptions o;
     auto fail = [](const QString& message) { return ParseResult{std::nullopt, message}; };
     for (int i = 0; i < args.size(); ++i) {
@@ -133,6 +136,12 @@ ParseResult parseRenderOptions(const QStringList& args) {
             if (!next(v) || !parsePair(v, QLatin1Char('x'), o.width, o.height) || o.width <= 0 ||
                 o.height <= 0 || o.width > 10000 || o.height > 10000)
                 return fail(QStringLiteral("--size takes WxH, each 1 to 10000"));
+            // The raster layer makes no bitmap larger than this.
+            if (std::int64_t{o.width} * o.height > gdi::kMaxBitmapPixels)
+                return fail(QStringLiteral("--size %1x%2 is over the limit of %3 pixels in all")
+                                .arg(o.width)
+                                .arg(o.height)
+                                .arg(gdi::kMaxBitmapPixels));
         } else if (a == QLatin1String("--set")) {
             const int eq = next(v) ? v.indexOf(QLatin1Char('=')) : -1;
             if (eq <= 0)
@@ -186,7 +195,7 @@ ParseResult parseRenderOptions(const QStringList& args) {
 
 QString usageText() {
     return QStringLiteral(
-        "usage: anybutton-render [--size WxH] [--set KEY=VALUE]... "
+        "usage: anybutton-render [--help] [--size WxH] [--set KEY=VALUE]... "
         "[--state normal|hover|pressed|armed]\n"
         "                        [--focus] [--disabled] [--default] [--design]\n"
         "                        [--syscolor INDEX=R,G,B]... [--picture FILE] [--hover-picture "
@@ -195,6 +204,7 @@ QString usageText() {
         "OUT.png\n"
         "Renders one AnyButton, built by its load step from the given property-bag values, to a "
         "PNG.\n"
+        "WxH is at most 10000 each and 67108864 pixels in all.\n"
         "Numbers are decimal or 0x-hex; colours are 32-bit values (red in the low byte, high bit "
         "for\n"
         "system colours); booleans are -1 or 0; Font takes NAME[,SIZE][,bold][,italic]... .\n");

@@ -37,12 +37,15 @@ struct RenderOptions {
     QString output;
 };
 
+enum class Request { Render, Help };
+
 struct ParseResult {
     std::optional<RenderOptions> options;
-    QString error; // set when options is empty
+    QString error; // set when options is empty and help was not asked for
+    Request request = Request::Render;
 };
 
-// args excludes the program name.
+// args excludes the program name. --help anywhere asks for the usage text only.
 ParseResult parseRenderOptions(const QStringList& args);
 
 // A --set value converted to the kind its key is saved as; nullopt with an
