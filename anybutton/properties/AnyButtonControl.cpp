@@ -92,9 +92,7 @@ void AnyButtonControl::setCaption(const QString& v) {
 }
 
 void AnyButtonControl::setPicturePosition(std::int32_t v) {
-    s_.g_PicturePosition = v;
-    notify("PicturePosition");
-    Refresh();
+    storeAndRepaint(&ButtonState::g_PicturePosition, v, "PicturePosition");
 }
 
 void AnyButtonControl::setButtonStyle(std::int32_t v) {
@@ -116,15 +114,11 @@ void AnyButtonControl::setPicture(const PictureRef& v) {
 }
 
 void AnyButtonControl::setPictureWidth(std::int32_t v) {
-    s_.g_PictureWidth = v;
-    notify("PictureWidth");
-    Refresh();
+    storeAndRepaint(&ButtonState::g_PictureWidth, v, "PictureWidth");
 }
 
 void AnyButtonControl::setPictureHeight(std::int32_t v) {
-    s_.g_PictureHeight = v;
-    notify("PictureHeight");
-    Refresh();
+    storeAndRepaint(&ButtonState::g_PictureHeight, v, "PictureHeight");
 }
 
 void AnyButtonControl::setPictureSize(std::int32_t v) {
@@ -135,8 +129,7 @@ void AnyButtonControl::setPictureSize(std::int32_t v) {
 }
 
 void AnyButtonControl::setPictureHover(const PictureRef& v) {
-    s_.g_PictureHover = v;
-    notify("PictureHover");
+    storeAndNotify(&ButtonState::g_PictureHover, v, "PictureHover");
 }
 
 void AnyButtonControl::setEnabled(bool v) {
@@ -173,29 +166,23 @@ void AnyButtonControl::setMousePointer(std::int32_t v) {
 }
 
 void AnyButtonControl::setShowFocusRect(bool v) {
-    s_.g_ShowFocusRect = v;
-    notify("ShowFocusRect");
-    Refresh();
+    storeAndRepaint(&ButtonState::g_ShowFocusRect, v, "ShowFocusRect");
 }
 
 void AnyButtonControl::setURL(const QString& v) {
-    s_.g_URL = v;
-    notify("URL");
+    storeAndNotify(&ButtonState::g_URL, v, "URL");
 }
 
 void AnyButtonControl::setXPColor_Pressed(OleColor v) {
-    s_.g_XPColor_Pressed = v;
-    notify("XPColor_Pressed");
+    storeAndNotify(&ButtonState::g_XPColor_Pressed, v, "XPColor_Pressed");
 }
 
 void AnyButtonControl::setXPColor_Hover(OleColor v) {
-    s_.g_XPColor_Hover = v;
-    notify("XPColor_Hover");
+    storeAndNotify(&ButtonState::g_XPColor_Hover, v, "XPColor_Hover");
 }
 
 void AnyButtonControl::setXPDefaultColors(bool v) {
-    s_.g_XPDefaultColors = v;
-    notify("XPDefaultColors");
+    storeAndNotify(&ButtonState::g_XPDefaultColors, v, "XPDefaultColors");
 }
 
 void AnyButtonControl::setBackColor(OleColor v) {
@@ -218,8 +205,7 @@ void AnyButtonControl::setSoundOver(const QVariant& v) {
 }
 
 void AnyButtonControl::setSoundClick(const QString& v) {
-    s_.g_SoundClick = v;
-    notify("SoundClick");
+    storeAndNotify(&ButtonState::g_SoundClick, v, "SoundClick");
 }
 
 void AnyButtonControl::setDefCurHand(bool v) {
@@ -235,32 +221,23 @@ void AnyButtonControl::setDefCurHand(bool v) {
 }
 
 void AnyButtonControl::setXPShowBorderAlways(bool v) {
-    s_.g_XPShowBorderAlways = v;
-    notify("XPShowBorderAlways");
+    storeAndNotify(&ButtonState::g_XPShowBorderAlways, v, "XPShowBorderAlways");
 }
 
 void AnyButtonControl::setMaskColor(OleColor v) {
-    s_.g_MaskColor = v;
-    notify("MaskColor");
-    Refresh();
+    storeAndRepaint(&ButtonState::g_MaskColor, v, "MaskColor");
 }
 
 void AnyButtonControl::setTransparentBG(bool v) {
-    s_.g_TransparentBG = v;
-    notify("TransparentBG");
-    Refresh();
+    storeAndRepaint(&ButtonState::g_TransparentBG, v, "TransparentBG");
 }
 
 void AnyButtonControl::setBEVEL(std::int16_t v) {
-    s_.g_Bevel = v;
-    notify("BEVEL");
-    Refresh();
+    storeAndRepaint(&ButtonState::g_Bevel, v, "BEVEL");
 }
 
 void AnyButtonControl::setBEVELDEPTH(std::int16_t v) {
-    s_.g_BevelDepth = v;
-    notify("BEVELDEPTH");
-    Refresh();
+    storeAndRepaint(&ButtonState::g_BevelDepth, v, "BEVELDEPTH");
 }
 
 void AnyButtonControl::applyCursor() {

@@ -143,6 +143,15 @@ private:
         return {container_.ambientDisplayName(), container_.ambientFont()};
     }
     void notify(const char* name);
+    // The two sequences most setters are: store and notify, then maybe repaint.
+    template <class T> void storeAndNotify(T ButtonState::*field, const T& v, const char* name) {
+        s_.*field = v;
+        notify(name);
+    }
+    template <class T> void storeAndRepaint(T ButtonState::*field, const T& v, const char* name) {
+        storeAndNotify(field, v, name);
+        Refresh();
+    }
     void requestSize(int width, int height);
     void applyCursor();
     void UpdateAccessKey();
