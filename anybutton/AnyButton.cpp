@@ -186,9 +186,9 @@ void AnyButton::enabledChanged(bool enabled) {
 }
 
 void AnyButton::cursorChanged(std::int16_t pointer, const PictureRef& icon) {
-    if (pointer == 99 && icon.isHandCursor())
+    if (pointer == MousePointerCustom && icon.isHandCursor())
         setCursor(Qt::PointingHandCursor);
-    else if (pointer == 99 && !icon.image().isNull())
+    else if (pointer == MousePointerCustom && !icon.image().isNull())
         setCursor(QCursor(QPixmap::fromImage(icon.image())));
     else
         unsetCursor();

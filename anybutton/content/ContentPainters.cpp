@@ -13,19 +13,12 @@ namespace anybutton {
 
 namespace {
 
-constexpr unsigned kMeasureFlags = 0x415; // calculate, word break, vertical centre, centre
-constexpr unsigned kDrawFlags = 0x15;     // word break, vertical centre, centre
-constexpr int kGap = 4;                   // between picture and caption
+constexpr unsigned kDrawFlags = gdi::DT_WORDBREAK | gdi::DT_VCENTER | gdi::DT_CENTER;
+constexpr unsigned kMeasureFlags = gdi::DT_CALCRECT | kDrawFlags;
+constexpr int kGap = 4; // between picture and caption
 
 void selectSurfaceFont(PaintContext& ctx) {
-    const FontDesc& f = ctx.state.surfaceFont;
-    gdi::Font font;
-    font.family = f.name;
-    font.size = f.size > 0 ? f.size : 8.25;
-    font.bold = f.bold;
-    font.italic = f.italic;
-    font.underline = f.underline;
-    font.strikeout = f.strikethrough;
+    gdi::Font font = ctx.state.surfaceFont.toGdiFont();
     if (ctx.dc.font() != font)
         gdi::SelectObject(ctx.dc, std::move(font));
 }

@@ -2,8 +2,10 @@
 
 #include "anybutton/ContainerServices.h"
 #include "anybutton/painting/ButtonSurface.h"
+#include "anybutton/properties/AccessKey.h"
 #include "anybutton/properties/ButtonState.h"
 #include "anybutton/properties/PropertyBag.h"
+#include "anybutton/properties/PropertyTable.h"
 #include "platform/gdi/objects/DeviceContext.h"
 #include "platform/gdi/objects/Region.h"
 
@@ -39,9 +41,14 @@ public:
     void WriteProperties(PropertyBag& bag) const;
 
     // The bag kind of a persisted key (any case), for tools that build bags.
-    static std::optional<PropertyValue::Kind> keyKind(const QString& key);
+    static std::optional<PropertyValue::Kind> keyKind(const QString& key) {
+        const PropertyRow* row = findPropertyRow(key);
+        return row ? std::optional(kindOf(row->field)) : std::nullopt;
+    }
     // The text a property browser shows for a property; empty when it has none.
-    static QString propertyDescription(const QString& property);
+    static QString propertyDescription(const QString& property) {
+        return propertyDescriptionText(property);
+    }
 
     QString Caption() const { return s_.g_Caption; }
     void setCaption(const QString& v);
@@ -116,7 +123,7 @@ public:
     void setClientSize(double width, double height);
 
     // The access key derived from the caption; null when there is none.
-    static QChar accessKeyFor(const QString& caption);
+    static QChar accessKeyFor(const QString& caption) { return accessKeyOf(caption); }
 
     // Fields, interaction flags included: tests and tools set the flags here
     // and call Refresh.
@@ -135,7 +142,19 @@ public:
     void setTextRendering(gdi::TextRendering rendering) { dc_.setTextRendering(rendering); }
 
 private:
+    AmbientValues ambient() const {
+        return {container_.ambientDisplayName(), container_.ambientFont()};
+    }
     void notify(const char* name);
+    // The two sequences most setters are: store and notify, then maybe repaint.
+    template <class T> void storeAndNotify(T ButtonState::*field, const T& v, const char* name) {
+        s_.*field = v;
+        notify(name);
+    }
+    template <class T> void storeAndRepaint(T ButtonState::*field, const T& v, const char* name) {
+        storeAndNotify(field, v, name);
+        Refresh();
+    }
     void requestSize(int width, int height);
     void applyCursor();
     void UpdateAccessKey();

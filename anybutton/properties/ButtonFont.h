@@ -19,6 +19,15 @@ public:
     // not edited (load and new-instance steps).
     void assign(const FontDesc& attrs) { attrs_ = attrs; }
 
+    // Sets every attribute in turn, each notifying when it changes.
+    void set(const FontDesc& v) {
+        setName(v.name);
+        setSize(v.size);
+        setBold(v.bold);
+        setItalic(v.italic);
+        setUnderline(v.underline);
+        setStrikethrough(v.strikethrough);
+    }
     void setName(const QString& v) { change(attrs_.name, v); }
     void setSize(double v) { change(attrs_.size, v); }
     void setBold(bool v) { change(attrs_.bold, v); }

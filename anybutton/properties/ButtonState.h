@@ -5,6 +5,7 @@
 #include "anybutton/properties/PictureRef.h"
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/objects/Rect.h"
+#include "platform/gdi/objects/SystemColors.h"
 
 #include <QString>
 
@@ -19,6 +20,13 @@ using OleColor = std::int32_t;
 constexpr OleColor sysColorRef(int index) {
     return static_cast<OleColor>(0x80000000u | static_cast<std::uint32_t>(index));
 }
+
+// The face and text colours a button starts with.
+constexpr OleColor kButtonFace = sysColorRef(gdi::COLOR_BTNFACE);
+constexpr OleColor kButtonText = sysColorRef(gdi::COLOR_BTNTEXT);
+
+// MousePointer value that shows the MouseIcon picture instead of a stock pointer.
+constexpr std::int16_t MousePointerCustom = 99;
 
 // ButtonStyle values.
 constexpr std::int32_t ButtonStyleStandard = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QFont>
+#include "platform/gdi/objects/Font.h"
+
 #include <QString>
 
 namespace anybutton {
@@ -21,13 +22,16 @@ struct FontDesc {
     }
     bool operator!=(const FontDesc& o) const { return !(*this == o); }
 
-    QFont toQFont() const {
-        QFont f(name);
-        f.setPointSizeF(size > 0 ? size : 8.25);
-        f.setBold(bold);
-        f.setItalic(italic);
-        f.setUnderline(underline);
-        f.setStrikeOut(strikethrough);
+    // The raster layer's font for these attributes; a size that is not
+    // positive falls back to the default size.
+    gdi::Font toGdiFont() const {
+        gdi::Font f;
+        f.family = name;
+        f.size = size > 0 ? size : 8.25;
+        f.bold = bold;
+        f.italic = italic;
+        f.underline = underline;
+        f.strikeout = strikethrough;
         return f;
     }
 };

@@ -6,8 +6,8 @@
 namespace anybutton {
 
 namespace {
-constexpr OleColor kShadow = sysColorRef(16);
-constexpr OleColor kHighlight = sysColorRef(20);
+constexpr OleColor kShadow = sysColorRef(gdi::COLOR_BTNSHADOW);
+constexpr OleColor kHighlight = sysColorRef(gdi::COLOR_BTNHIGHLIGHT);
 
 // Frames (0, 0, W, H) in `inner` and (0, 0, W + 1, H + 1) in `outer`: the second
 // frame's right and bottom sides fall outside, leaving a two-colour edge.

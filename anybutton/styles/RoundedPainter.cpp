@@ -10,7 +10,7 @@ namespace anybutton {
 
 namespace {
 
-constexpr OleColor kDarkShadow = sysColorRef(21);
+constexpr OleColor kDarkShadow = sysColorRef(gdi::COLOR_3DDKSHADOW);
 
 struct Edge {
     int amount;

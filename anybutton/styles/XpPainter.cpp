@@ -7,8 +7,8 @@ namespace anybutton {
 
 void PaintXPFaceTint(PaintContext& ctx) {
     ButtonState& s = ctx.state;
-    const ColorParts h =
-        SplitColor(static_cast<OleColor>(ResolveColor(sysColorRef(13), ctx.dc.systemColors())));
+    const ColorParts h = SplitColor(static_cast<OleColor>(
+        ResolveColor(sysColorRef(gdi::COLOR_HIGHLIGHT), ctx.dc.systemColors())));
     if (s.g_IsOver == 1 && s.g_IsPressed == 0) {
         SetSurfaceBackColor(
             ctx, s.g_XPDefaultColors

@@ -3,7 +3,7 @@
 #include "editor/editing/SourceEditor.h"
 #include "editor/frmMain.h"
 #include "platform/prompts/Prompts.h"
-#include "platform/settings/SettingsStore.h"
+#include "support/RecordingPlacement.h"
 
 #include <QApplication>
 #include <QFile>
@@ -16,6 +16,8 @@
 
 namespace {
 
+// Says yes to every question, so reopening a changed page never stops at the
+// save question (the tests' scripted prompts would cancel it).
 class NoPrompts final : public platform::Prompts {
 public:
     platform::PromptAnswer message(QWidget*, const QString&, const QString&, platform::PromptIcon,
@@ -24,15 +26,6 @@ public:
     }
     QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-};
-
-class NoSettings final : public platform::SettingsStore {
-public:
-    QString read(const QString&, const QString&, const QString&,
-                 const QString& fallback) const override {
-        return fallback;
-    }
-    void write(const QString&, const QString&, const QString&, const QString&) override {}
 };
 
 QString makePage(const QTemporaryDir& dir, int megabytes, bool legacy) {
@@ -72,8 +65,8 @@ struct LargePage {
     QTemporaryDir scratch;
     QString path;
     NoPrompts prompts;
-    NoSettings settings;
-    editor::frmMain window{prompts, settings};
+    RecordingPlacement placement;
+    editor::frmMain window{prompts, placement};
 };
 
 void report(benchmark::State& state) {

@@ -12,6 +12,11 @@ namespace {
 
 constexpr int kW = 100, kH = 40;
 
+// A colour that stands for the system colour index.
+constexpr COLORREF sysRef(int index) {
+    return 0x80000000u | static_cast<COLORREF>(index);
+}
+
 DeviceContext backImage() {
     DeviceContext dc(SystemColors::pinned());
     dc.selectBitmap(std::make_shared<Bitmap>(kW, kH));
@@ -31,10 +36,10 @@ DeviceContext sprite() {
 }
 
 void faceAndFrames(DeviceContext& dc) {
-    FillRect(dc, {0, 0, kW, kH}, CreateSolidBrush(0x8000000F));
-    FrameRect(dc, {0, 0, kW, kH}, CreateSolidBrush(0x80000010));
-    FrameRect(dc, {0, 0, kW + 1, kH + 1}, CreateSolidBrush(0x80000014));
-    FrameRect(dc, {0, 0, kW - 1, kH - 1}, CreateSolidBrush(0x80000010));
+    FillRect(dc, {0, 0, kW, kH}, CreateSolidBrush(sysRef(COLOR_BTNFACE)));
+    FrameRect(dc, {0, 0, kW, kH}, CreateSolidBrush(sysRef(COLOR_BTNSHADOW)));
+    FrameRect(dc, {0, 0, kW + 1, kH + 1}, CreateSolidBrush(sysRef(COLOR_BTNHIGHLIGHT)));
+    FrameRect(dc, {0, 0, kW - 1, kH - 1}, CreateSolidBrush(sysRef(COLOR_BTNSHADOW)));
 }
 
 void gradient(DeviceContext& dc) {
@@ -48,7 +53,7 @@ void gradient(DeviceContext& dc) {
 void BM_FillRect(benchmark::State& state) {
     DeviceContext dc = backImage();
     for (auto _ : state) {
-        FillRect(dc, {0, 0, kW, kH}, CreateSolidBrush(0x8000000F));
+        FillRect(dc, {0, 0, kW, kH}, CreateSolidBrush(sysRef(COLOR_BTNFACE)));
         benchmark::DoNotOptimize(dc.bitmap()->row(0));
     }
 }
@@ -114,8 +119,9 @@ void BM_CaptionMeasureAndDraw(benchmark::State& state) {
     DrawTextParams params{20, 1, 1, 1, 0};
     for (auto _ : state) {
         Rect r{4, 4, kW - 4, kH - 4};
-        DrawTextExA(dc, "&Save file", r, 0x415, &params);
-        DrawTextExA(dc, "&Save file", r, 0x15, &params);
+        DrawTextExA(dc, "&Save file", r, DT_CALCRECT | DT_CENTER | DT_VCENTER | DT_WORDBREAK,
+                    &params);
+        DrawTextExA(dc, "&Save file", r, DT_CENTER | DT_VCENTER | DT_WORDBREAK, &params);
         benchmark::DoNotOptimize(dc.bitmap()->row(0));
     }
 }
@@ -126,7 +132,8 @@ void BM_CaptionMeasure(benchmark::State& state) {
     DrawTextParams params{20, 1, 1, 1, 0};
     for (auto _ : state) {
         Rect r{4, 4, kW - 4, kH - 4};
-        benchmark::DoNotOptimize(DrawTextExA(dc, "&Save file", r, 0x415, &params));
+        benchmark::DoNotOptimize(DrawTextExA(
+            dc, "&Save file", r, DT_CALCRECT | DT_CENTER | DT_VCENTER | DT_WORDBREAK, &params));
     }
 }
 BENCHMARK(BM_CaptionMeasure);
@@ -141,8 +148,8 @@ void BM_FullRepaint(benchmark::State& state) {
         maskedCopy(dc, s, s.width(), s.height(), 4, 4, kBlack);
         DrawFocusRect(dc, {4, 4, kW - 4, kH - 4});
         Rect r{40, 4, kW - 4, kH - 4};
-        DrawTextExA(dc, "&Save", r, 0x415, &params);
-        DrawTextExA(dc, "&Save", r, 0x15, &params);
+        DrawTextExA(dc, "&Save", r, DT_CALCRECT | DT_CENTER | DT_VCENTER | DT_WORDBREAK, &params);
+        DrawTextExA(dc, "&Save", r, DT_CENTER | DT_VCENTER | DT_WORDBREAK, &params);
         benchmark::DoNotOptimize(dc.bitmap()->row(0));
     }
 }

@@ -1,9 +1,9 @@
 #include "platform/gdi/DrawState.h"
 
 #include "platform/gdi/objects/DeviceContext.h"
+#include "platform/gdi/raster/PixelOps.h"
 #include "platform/gdi/raster/Transfer.h"
 
-#include <algorithm>
 #include <cstdint>
 
 namespace gdi {
@@ -15,25 +15,17 @@ constexpr unsigned kStateMask = 0xFFF0;
 
 // Sets every pixel of image that is not white to c, with the image's top-left at (x, y).
 void paintForeground(Bitmap& dst, const Bitmap& image, int x, int y, COLORREF c) {
-    const int i0 = std::max(0, -x), i1 = std::min(image.width(), dst.width() - x);
-    const int j0 = std::max(0, -y), j1 = std::min(image.height(), dst.height() - y);
-    for (int j = j0; j < j1; ++j) {
-        const COLORREF* s = image.row(j);
-        COLORREF* d = dst.row(y + j) + x;
-        for (int i = i0; i < i1; ++i) {
-            if (s[i] != kWhite)
-                d[i] = c;
+    const auto area = clipPlacement(dst, x, y, image.width(), image.height());
+    if (!area)
+        return;
+    for (int dy = area->top; dy < area->bottom; ++dy) {
+        const COLORREF* s = image.row(dy - y);
+        COLORREF* d = dst.row(dy);
+        for (int dx = area->left; dx < area->right; ++dx) {
+            if (s[dx - x] != kWhite)
+                d[dx] = c;
         }
     }
-}
-
-COLORREF blend(COLORREF over, unsigned alpha, COLORREF under) {
-    COLORREF out = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const unsigned s = (over >> shift) & 0xFF, d = (under >> shift) & 0xFF;
-        out |= ((s * alpha + d * (255 - alpha) + 127) / 255) << shift;
-    }
-    return out;
 }
 
 // The states other than normal, on an image whose white pixels are background.
@@ -92,21 +84,24 @@ void DrawIconEx(DeviceContext& dc, int x, int y, const Icon& icon, int width, in
     if (!dst || icon.isEmpty() || width <= 0 || height <= 0)
         return;
     const std::int64_t sw = icon.width(), sh = icon.height();
-    const int i0 = std::max(0, -x), i1 = std::min(width, dst->width() - x);
-    const int j0 = std::max(0, -y), j1 = std::min(height, dst->height() - y);
+    const auto area = clipPlacement(*dst, x, y, width, height);
+    if (!area)
+        return;
     // We choose: icons scale by the centre sample in both directions (no AND of
     // alpha pixels); the enlarging rule of StretchBlt.
-    for (int j = j0; j < j1; ++j) {
+    for (int dy = area->top; dy < area->bottom; ++dy) {
+        const std::int64_t j = std::int64_t{dy} - y;
         const int sy = static_cast<int>(((2 * j + 1) * sh - 1) / (2 * std::int64_t{height}));
-        COLORREF* d = dst->row(y + j) + x;
-        for (int i = i0; i < i1; ++i) {
+        COLORREF* d = dst->row(dy);
+        for (int dx = area->left; dx < area->right; ++dx) {
+            const std::int64_t i = std::int64_t{dx} - x;
             const int sx = static_cast<int>(((2 * i + 1) * sw - 1) / (2 * std::int64_t{width}));
             const std::uint32_t p = icon.pixel(sx, sy);
             const unsigned a = p >> 24;
             if (a == 0)
                 continue;
-            const COLORREF under = dst->isMono() ? (d[i] ? kWhite : kBlack) : d[i];
-            d[i] = dst->toNative(blend(p & kColorBits, a, under));
+            const COLORREF under = dst->isMono() ? (d[dx] ? kWhite : kBlack) : d[dx];
+            d[dx] = dst->toNative(blend(p & kColorBits, a, under));
         }
     }
 }

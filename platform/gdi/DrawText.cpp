@@ -1,10 +1,11 @@
 #include "platform/gdi/DrawText.h"
 
 #include "platform/gdi/objects/DeviceContext.h"
+#include "platform/gdi/raster/PixelOps.h"
 #include "platform/gdi/text/GlyphCache.h"
 #include "platform/gdi/text/TextLayout.h"
 
-#include <algorithm>
+#include <cstdint>
 
 namespace gdi {
 
@@ -15,11 +16,14 @@ namespace {
 void blendGlyph(Bitmap& dst, const GlyphCache::Glyph& g, int penX, int baseline, const Rect& clip,
                 COLORREF c) {
     const int left = penX + g.left, top = baseline + g.top;
-    const Rect area = Rect{left, top, left + g.width, top + g.height}.intersected(clip);
-    for (int y = area.top; y < area.bottom; ++y) {
+    const auto area =
+        clipArea(left, top, std::int64_t{left} + g.width, std::int64_t{top} + g.height, clip);
+    if (!area)
+        return;
+    for (int y = area->top; y < area->bottom; ++y) {
         const std::uint8_t* src = g.coverage.data() + static_cast<std::size_t>(y - top) * g.width;
         COLORREF* d = dst.row(y);
-        for (int x = area.left; x < area.right; ++x) {
+        for (int x = area->left; x < area->right; ++x) {
             const unsigned a = src[x - left];
             if (a == 0)
                 continue;
@@ -27,12 +31,7 @@ void blendGlyph(Bitmap& dst, const GlyphCache::Glyph& g, int penX, int baseline,
                 d[x] = a >= 128 ? c : d[x];
                 continue;
             }
-            COLORREF out = 0;
-            for (int shift = 0; shift < 24; shift += 8) {
-                const unsigned s = (c >> shift) & 0xFF, u = (d[x] >> shift) & 0xFF;
-                out |= ((s * a + u * (255 - a) + 127) / 255) << shift;
-            }
-            d[x] = out;
+            d[x] = blend(c, a, d[x]);
         }
     }
 }
@@ -50,10 +49,9 @@ void drawLine(Bitmap& dst, const TextLine& line, GlyphCache::Face& face, int x, 
         // One pixel high, below the baseline, the character's advance minus one pixel.
         const auto k = static_cast<std::size_t>(line.underlined);
         const int ux = x + line.offsets[k];
-        const Rect bar =
-            Rect{ux, baseline + 1, ux + line.advances[k] - 1, baseline + 2}.intersected(clip);
-        for (int y = bar.top; y < bar.bottom; ++y)
-            std::fill(dst.row(y) + bar.left, dst.row(y) + bar.right, c);
+        if (const auto bar = clipArea(ux, baseline + 1, std::int64_t{ux} + line.advances[k] - 1,
+                                      baseline + 2, clip))
+            fillClipped(dst, *bar, c);
     }
 }
 
@@ -82,7 +80,9 @@ int DrawTextExA(DeviceContext& dc, std::string_view text, Rect& rect, unsigned f
     Bitmap* dst = dc.bitmap();
     if (!dst)
         return height;
-    const Rect clip = rect.intersected(Rect{0, 0, dst->width(), dst->height()});
+    const auto clip = clipRect(rect, bounds(*dst));
+    if (!clip)
+        return height;
     const COLORREF c = dc.nativeColor(dc.textColor());
     int top = rect.top;
     // We choose: the vertical centre puts the line's top at top + (height - line height) / 2.
@@ -94,7 +94,7 @@ int DrawTextExA(DeviceContext& dc, std::string_view text, Rect& rect, unsigned f
         const int x = (format & DT_CENTER)
                           ? (rect.left + leftMargin + rect.right - rightMargin - line.width) / 2
                           : rect.left + leftMargin;
-        drawLine(*dst, line, face, x, top, clip, c);
+        drawLine(*dst, line, face, x, top, *clip, c);
         top += lineHeight;
     }
     return height;

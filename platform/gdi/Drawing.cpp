@@ -1,6 +1,7 @@
 #include "platform/gdi/Drawing.h"
 
 #include "platform/gdi/objects/DeviceContext.h"
+#include "platform/gdi/raster/PixelOps.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -9,22 +10,14 @@ namespace gdi {
 
 namespace {
 
-void fillClipped(Bitmap& b, Rect r, COLORREF c) {
-    r = r.intersected(Rect{0, 0, b.width(), b.height()});
-    if (r.isEmpty())
+void invertDotted(Bitmap& b, const Rect& r) {
+    const auto strip = clipRect(r, bounds(b));
+    if (!strip)
         return;
-    for (int y = r.top; y < r.bottom; ++y)
-        std::fill(b.row(y) + r.left, b.row(y) + r.right, c);
-}
-
-void invertDotted(Bitmap& b, Rect strip) {
-    strip = strip.intersected(Rect{0, 0, b.width(), b.height()});
-    if (strip.isEmpty())
-        return;
-    for (int y = strip.top; y < strip.bottom; ++y) {
+    for (int y = strip->top; y < strip->bottom; ++y) {
         COLORREF* row = b.row(y);
         // First x in the strip with (x + y) even.
-        for (int x = strip.left + ((strip.left + y) & 1); x < strip.right; x += 2)
+        for (int x = strip->left + ((strip->left + y) & 1); x < strip->right; x += 2)
             row[x] ^= kColorBits;
     }
 }
@@ -79,8 +72,7 @@ void LineTo(DeviceContext& dc, int x, int y) {
     const int sx = from.x < x ? 1 : -1, sy = from.y < y ? 1 : -1;
     int err = dx + dy;
     for (int cx = from.x, cy = from.y; cx != x || cy != y;) {
-        if (b->contains(cx, cy))
-            b->setPixel(cx, cy, c);
+        fillClipped(*b, {cx, cy, cx + 1, cy + 1}, c);
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -95,8 +87,8 @@ void LineTo(DeviceContext& dc, int x, int y) {
 
 void SetPixelV(DeviceContext& dc, int x, int y, COLORREF color) {
     Bitmap* b = dc.bitmap();
-    if (b && b->contains(x, y))
-        b->setPixel(x, y, dc.nativeColor(color));
+    if (b)
+        fillClipped(*b, {x, y, x + 1, y + 1}, dc.nativeColor(color));
 }
 
 void DrawFocusRect(DeviceContext& dc, const Rect& r) {

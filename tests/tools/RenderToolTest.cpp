@@ -39,7 +39,7 @@ TEST(RenderTool, ParsesTypedSetValuesByKey) {
     EXPECT_EQ(o.bag.value("Font")->toFont().size, 9);
     EXPECT_EQ(o.width, 49);
     EXPECT_EQ(o.height, 25);
-    EXPECT_EQ(o.state, LookState::Armed);
+    EXPECT_EQ(o.state, ButtonLook::Armed);
     EXPECT_EQ(o.focus, Focus::On);
     EXPECT_EQ(o.sysColors.at(15).b, 3);
     EXPECT_EQ(o.left, -5);
@@ -58,6 +58,7 @@ TEST(RenderTool, RejectsBadArguments) {
         {"--set", "Picture=1", "-o", "x.png"},
         {"--set", "=1", "-o", "x.png"},
         {"--state", "down", "-o", "x.png"},
+        {"--state", "disabled", "-o", "x.png"},
         {"--syscolor", "15=1,2", "-o", "x.png"},
         {"--syscolor", "99=1,2,3", "-o", "x.png"},
         {"--position", "1", "-o", "x.png"},
@@ -70,6 +71,22 @@ TEST(RenderTool, RejectsBadArguments) {
         EXPECT_FALSE(r.options.has_value());
         EXPECT_FALSE(r.error.isEmpty());
     }
+}
+
+TEST(RenderTool, HelpAsksOnlyForUsageAndSizesStopAtTheBitmapLimit) {
+    for (const QStringList& args : {QStringList{"--help"}, QStringList{"--size", "0", "--help"}}) {
+        const ParseResult r = parseRenderOptions(args);
+        EXPECT_EQ(r.request, Request::Help);
+        EXPECT_TRUE(r.error.isEmpty()) << r.error.toStdString();
+    }
+    EXPECT_TRUE(usageText().contains("--help"));
+
+    // 8192 x 8192 is exactly 64 Mi pixels; one more row is over.
+    EXPECT_EQ(parse({"--size", "8192x8192", "-o", "x.png"}).width, 8192);
+    const ParseResult over = parseRenderOptions({"--size", "10000x10000", "-o", "x.png"});
+    EXPECT_FALSE(over.options.has_value());
+    EXPECT_TRUE(over.error.contains("67108864 pixels")) << over.error.toStdString();
+    EXPECT_FALSE(parseRenderOptions({"--size", "8192x8193", "-o", "x.png"}).options);
 }
 
 TEST(RenderTool, RoundedButtonIsTransparentOutsideItsRegion) {

@@ -2,6 +2,7 @@
 
 #include "anybutton/SimpleContainer.h"
 #include "anybutton/properties/AnyButtonControl.h"
+#include "anybutton/properties/ButtonLook.h"
 #include "anybutton/properties/PictureFile.h"
 #include "anybutton/properties/PropertyError.h"
 
@@ -78,11 +79,12 @@ std::optional<RenderOutput> renderButton(const RenderOptions& o, QString& error)
     }
 
     s.g_HasFocus = o.focus == Focus::On ? 1 : 0;
-    s.g_IsOver = (o.state == LookState::Hover || o.state == LookState::Pressed) ? 1 : 0;
-    s.g_IsPressed = (o.state == LookState::Pressed || o.state == LookState::Armed) ? 1 : 0;
-    if (s.g_IsOver == 1 && !s.g_PictureHover.isNull())
-        s.g_CurrentPicture = s.g_PictureHover;
+    applyLook(s, o.state);
     button.Refresh();
+    if (!button.backImage().bitmap()) {
+        error = QStringLiteral("cannot make a %1x%2 button image").arg(o.width).arg(o.height);
+        return std::nullopt;
+    }
 
     RenderOutput out;
     out.image = button.image();

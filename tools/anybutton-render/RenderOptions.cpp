@@ -1,34 +1,23 @@
 #include "RenderOptions.h"
 
 #include "anybutton/properties/AnyButtonControl.h"
+#include "platform/gdi/objects/DeviceContext.h"
 
+#include <cmath>
 #include <limits>
 
 namespace anybutton::render {
 
 namespace {
 
-// Decimal or 0x-hex; hex is a 32-bit pattern, so 0x8000000F is a colour reference.
+// A whole number read as the property bag reads numbers: decimal, or hex as a
+// 32-bit pattern so that 0x8000000F is a colour reference.
 std::optional<qint64> parseInteger(const QString& text) {
-    QString t = text.trimmed();
-    bool neg = false;
-    if (t.startsWith(QLatin1Char('-'))) {
-        neg = true;
-        t = t.mid(1);
-    }
-    bool ok = false;
-    qint64 v = 0;
-    if (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
-        const quint64 u = t.mid(2).toULongLong(&ok, 16);
-        if (!ok || t.size() <= 2 || u > 0xFFFFFFFFull)
-            return std::nullopt;
-        v = static_cast<qint32>(static_cast<quint32>(u));
-    } else {
-        v = t.toLongLong(&ok, 10);
-        if (!ok || t.isEmpty())
-            return std::nullopt;
-    }
-    return neg ? -v : v;
+    double d = 0;
+    // Beyond 2^53 a double no longer holds every whole number.
+    if (text.contains(QLatin1Char('.')) || !parseNumber(text, d) || std::abs(d) > 9.0e15)
+        return std::nullopt;
+    return static_cast<qint64>(d);
 }
 
 bool parsePair(const QString& text, QChar sep, int& a, int& b) {
@@ -120,6 +109,8 @@ std::optional<PropertyValue> parseSetValue(const QString& key, const QString& te
 }
 
 ParseResult parseRenderOptions(const QStringList& args) {
+    if (args.contains(QLatin1String("--help")))
+        return ParseResult{std::nullopt, QString(), Request::Help};
     RenderOptions o;
     auto fail = [](const QString& message) { return ParseResult{std::nullopt, message}; };
     for (int i = 0; i < args.size(); ++i) {
@@ -145,6 +136,12 @@ ParseResult parseRenderOptions(const QStringList& args) {
             if (!next(v) || !parsePair(v, QLatin1Char('x'), o.width, o.height) || o.width <= 0 ||
                 o.height <= 0 || o.width > 10000 || o.height > 10000)
                 return fail(QStringLiteral("--size takes WxH, each 1 to 10000"));
+            // The raster layer makes no bitmap larger than this.
+            if (std::int64_t{o.width} * o.height > gdi::kMaxBitmapPixels)
+                return fail(QStringLiteral("--size %1x%2 is over the limit of %3 pixels in all")
+                                .arg(o.width)
+                                .arg(o.height)
+                                .arg(gdi::kMaxBitmapPixels));
         } else if (a == QLatin1String("--set")) {
             const int eq = next(v) ? v.indexOf(QLatin1Char('=')) : -1;
             if (eq <= 0)
@@ -155,18 +152,11 @@ ParseResult parseRenderOptions(const QStringList& args) {
                 return fail(error);
             o.bag.set(v.left(eq), *value);
         } else if (a == QLatin1String("--state")) {
-            if (!next(v))
+            // Disabled is its own switch, --disabled.
+            const auto look = next(v) ? lookFromName(v) : std::nullopt;
+            if (!look || *look == ButtonLook::Disabled)
                 return fail(QStringLiteral("--state takes normal, hover, pressed or armed"));
-            if (v == QLatin1String("normal"))
-                o.state = LookState::Normal;
-            else if (v == QLatin1String("hover"))
-                o.state = LookState::Hover;
-            else if (v == QLatin1String("pressed"))
-                o.state = LookState::Pressed;
-            else if (v == QLatin1String("armed"))
-                o.state = LookState::Armed;
-            else
-                return fail(QStringLiteral("--state takes normal, hover, pressed or armed"));
+            o.state = *look;
         } else if (a == QLatin1String("--syscolor")) {
             const int eq = next(v) ? v.indexOf(QLatin1Char('=')) : -1;
             const auto index = eq > 0 ? parseInteger(v.left(eq)) : std::nullopt;
@@ -205,7 +195,7 @@ ParseResult parseRenderOptions(const QStringList& args) {
 
 QString usageText() {
     return QStringLiteral(
-        "usage: anybutton-render [--size WxH] [--set KEY=VALUE]... "
+        "usage: anybutton-render [--help] [--size WxH] [--set KEY=VALUE]... "
         "[--state normal|hover|pressed|armed]\n"
         "                        [--focus] [--disabled] [--default] [--design]\n"
         "                        [--syscolor INDEX=R,G,B]... [--picture FILE] [--hover-picture "
@@ -214,6 +204,7 @@ QString usageText() {
         "OUT.png\n"
         "Renders one AnyButton, built by its load step from the given property-bag values, to a "
         "PNG.\n"
+        "WxH is at most 10000 each and 67108864 pixels in all.\n"
         "Numbers are decimal or 0x-hex; colours are 32-bit values (red in the low byte, high bit "
         "for\n"
         "system colours); booleans are -1 or 0; Font takes NAME[,SIZE][,bold][,italic]... .\n");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "anybutton/properties/ButtonLook.h"
 #include "anybutton/properties/PropertyBag.h"
 
 #include <QString>
@@ -10,7 +11,6 @@
 
 namespace anybutton::render {
 
-enum class LookState { Normal, Hover, Pressed, Armed };
 enum class Focus { Off, On };
 
 struct RGBValue {
@@ -22,7 +22,7 @@ struct RenderOptions {
     int width = 100;
     int height = 40;
     PropertyBag bag; // --set values, typed by their key
-    LookState state = LookState::Normal;
+    ButtonLook state = ButtonLook::Normal;
     Focus focus = Focus::Off;
     bool disabled = false;
     bool isDefault = false;
@@ -37,12 +37,15 @@ struct RenderOptions {
     QString output;
 };
 
+enum class Request { Render, Help };
+
 struct ParseResult {
     std::optional<RenderOptions> options;
-    QString error; // set when options is empty
+    QString error; // set when options is empty and help was not asked for
+    Request request = Request::Render;
 };
 
-// args excludes the program name.
+// args excludes the program name. --help anywhere asks for the usage text only.
 ParseResult parseRenderOptions(const QStringList& args);
 
 // A --set value converted to the kind its key is saved as; nullopt with an

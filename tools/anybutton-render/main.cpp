@@ -13,6 +13,10 @@ int main(int argc, char** argv) {
 
     using namespace anybutton::render;
     const ParseResult parsed = parseRenderOptions(app.arguments().mid(1));
+    if (parsed.request == Request::Help) {
+        std::printf("%s", qPrintable(usageText()));
+        return 0;
+    }
     if (!parsed.options) {
         std::fprintf(stderr, "anybutton-render: %s\n%s", qPrintable(parsed.error),
                      qPrintable(usageText()));

@@ -52,10 +52,8 @@ namespace {
 // We choose: a bitmap above 64 Mi pixels (256 MB) is not made; the factories
 // return null like a failed creation, and drawing into a context without a
 // bitmap does nothing.
-constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
-
 std::shared_ptr<Bitmap> makeBitmap(int width, int height, BitmapFormat format) {
-    if (std::int64_t{width} * height > kMaxPixels && width > 0 && height > 0)
+    if (std::int64_t{width} * height > kMaxBitmapPixels && width > 0 && height > 0)
         return nullptr;
     return std::make_shared<Bitmap>(width, height, format);
 }

@@ -89,6 +89,9 @@ DeviceContext CreateCompatibleDC(const DeviceContext& ref);
 
 // One-bit when ref holds a one-bit bitmap, colour otherwise (also for a context
 // with no bitmap). Starts black. Null when the size is beyond what the layer makes.
+// The most pixels a bitmap may have (64 Mi, 256 MB); the factories return null above it.
+inline constexpr std::int64_t kMaxBitmapPixels = std::int64_t{1} << 26;
+
 std::shared_ptr<Bitmap> CreateCompatibleBitmap(const DeviceContext& ref, int width, int height);
 
 // planes x bitsPerPixel == 1 gives a one-bit bitmap (all 0), anything else colour

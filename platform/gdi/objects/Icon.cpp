@@ -1,5 +1,7 @@
 #include "platform/gdi/objects/Icon.h"
 
+#include "platform/gdi/raster/PixelOps.h"
+
 namespace gdi {
 
 Icon::Icon(int width, int height)
@@ -13,15 +15,7 @@ Bitmap Icon::onWhite() const {
         COLORREF* dst = out.row(y);
         for (int x = 0; x < width_; ++x) {
             const std::uint32_t p = src[x];
-            const unsigned a = p >> 24;
-            COLORREF c = 0;
-            for (int shift = 0; shift < 24; shift += 8) {
-                const unsigned v = (p >> shift) & 0xFF;
-                // Rounded blend of v over 255 by alpha a.
-                const unsigned blended = (v * a + 255 * (255 - a) + 127) / 255;
-                c |= blended << shift;
-            }
-            dst[x] = c;
+            dst[x] = blend(p & kColorBits, p >> 24, kWhite);
         }
     }
     return out;

@@ -1,5 +1,7 @@
 #include "platform/gdi/raster/Transfer.h"
 
+#include "platform/gdi/raster/PixelOps.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <optional>
@@ -128,26 +130,26 @@ void run(Bitmap& dst, int x, int y, int width, int height, const Bitmap& src, in
     // Coordinates in 64 bits: position plus size may pass the 32-bit range.
     if (width == srcWidth && height == srcHeight) {
         // Destination pixels whose source pixel lies outside the source stay as they were.
-        const i64 x0 = std::max<i64>({x, 0, i64{x} - srcX});
-        const i64 x1 = std::min<i64>({i64{x} + width, dst.width(), i64{x} + src.width() - srcX});
-        const i64 y0 = std::max<i64>({y, 0, i64{y} - srcY});
-        const i64 y1 = std::min<i64>({i64{y} + height, dst.height(), i64{y} + src.height() - srcY});
-        if (x0 < x1 && y0 < y1)
-            copyRows<Op>(dst, static_cast<int>(x0), static_cast<int>(x1), static_cast<int>(y0),
-                         static_cast<int>(y1), src, static_cast<int>(i64{srcX} - x),
-                         static_cast<int>(i64{srcY} - y), convert);
+        auto area = clipPlacement(dst, x, y, width, height);
+        const i64 offX = i64{srcX} - x, offY = i64{srcY} - y;
+        if (area)
+            area = clipArea(-offX, -offY, src.width() - offX, src.height() - offY, *area);
+        if (area)
+            copyRows<Op>(dst, area->left, area->right, area->top, area->bottom, src,
+                         static_cast<int>(offX), static_cast<int>(offY), convert);
         return;
     }
-    const i64 x0 = std::max<i64>(x, 0), x1 = std::min<i64>(i64{x} + width, dst.width());
-    const i64 y0 = std::max<i64>(y, 0), y1 = std::min<i64>(i64{y} + height, dst.height());
-    if (x0 >= x1 || y0 >= y1)
+    const auto area = clipPlacement(dst, x, y, width, height);
+    if (!area)
         return;
     // We choose: formats are converted pixel by pixel before shrinking ANDs them.
-    const AxisMap cols = mapAxis(static_cast<int>(x0 - x), static_cast<int>(x1 - x), width, srcX,
-                                 srcWidth, src.width());
-    const AxisMap rows = mapAxis(static_cast<int>(y0 - y), static_cast<int>(y1 - y), height, srcY,
-                                 srcHeight, src.height());
-    stretchRows<Op>(dst, static_cast<int>(x0), static_cast<int>(y0), src, cols, rows, convert);
+    const AxisMap cols =
+        mapAxis(static_cast<int>(i64{area->left} - x), static_cast<int>(i64{area->right} - x),
+                width, srcX, srcWidth, src.width());
+    const AxisMap rows =
+        mapAxis(static_cast<int>(i64{area->top} - y), static_cast<int>(i64{area->bottom} - y),
+                height, srcY, srcHeight, src.height());
+    stretchRows<Op>(dst, area->left, area->top, src, cols, rows, convert);
 }
 
 template <class Conv>

@@ -356,37 +356,3 @@ TEST(AnyButtonProperties, MousePointerAndCursor) {
     EXPECT_TRUE(f.button->MouseIcon().isNull());
     EXPECT_EQ(f.button->hwnd(), 0x1234);
 }
-
-TEST(AnyButtonProperties, AccessKeyFromTheCaption) {
-    const std::pair<const char*, QChar> cases[] = {
-        {"&Open", 'o'},     {"Save && Exit", QChar()},
-        {"A && &B", 'b'},   {"A&&B", QChar()},
-        {"&", QChar()},     {"x&", QChar()},
-        {"&&&&x", QChar()}, {"a&&b&", QChar()},
-        {"", QChar()},      {"Fi&LE", 'l'},
-    };
-    for (const auto& [caption, key] : cases) {
-        SCOPED_TRACE(caption);
-        EXPECT_EQ(AnyButtonControl::accessKeyFor(QString::fromLatin1(caption)), key);
-    }
-}
-
-TEST(AnyButtonProperties, KeyKindsCoverTheSavedKeys) {
-    NewInstance n;
-    n.button.setPicture(PictureRef::empty());
-    n.button.setFont(FontDesc());
-    n.button.setMousePointer(1);
-    PropertyBag bag;
-    n.button.WriteProperties(bag);
-    for (const QString& key : bag.keys()) {
-        SCOPED_TRACE(key.toStdString());
-        ASSERT_TRUE(AnyButtonControl::keyKind(key.toLower()).has_value());
-        const auto kind = *AnyButtonControl::keyKind(key);
-        EXPECT_EQ(kind, bag.value(key)->kind());
-    }
-    EXPECT_FALSE(AnyButtonControl::keyKind(QStringLiteral("hwnd")).has_value());
-    EXPECT_EQ(AnyButtonControl::propertyDescription(QStringLiteral("version")), "FileVersion");
-    EXPECT_TRUE(AnyButtonControl::propertyDescription(QStringLiteral("MaskColor"))
-                    .endsWith("MaskPicture."));
-    EXPECT_TRUE(AnyButtonControl::propertyDescription(QStringLiteral("Caption")).isEmpty());
-}

@@ -6,6 +6,8 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
+#include <string>
+
 #include <gtest/gtest.h>
 
 using namespace gdi;
@@ -67,7 +69,8 @@ protected:
 TEST_F(DrawTextTest, CalcRectKeepsLeftTopAndAddsMargins) {
     DeviceContext dc = textDc(10, 10);
     Rect r{10, 20, 300, 100};
-    const int h = DrawTextExA(dc, "Hello", r, 0x415, &params);
+    const int h =
+        DrawTextExA(dc, "Hello", r, DT_CALCRECT | DT_CENTER | DT_VCENTER | DT_WORDBREAK, &params);
     EXPECT_EQ(r, (Rect{10, 20, 10 + advance("Hello") + 2, 20 + lineHeight}));
     EXPECT_EQ(h, lineHeight);
     EXPECT_EQ(params.uiLengthDrawn, 5u);
@@ -77,9 +80,9 @@ TEST_F(DrawTextTest, CalcRectKeepsLeftTopAndAddsMargins) {
 TEST_F(DrawTextTest, PrefixesTakeNoWidth) {
     DeviceContext dc = textDc(1, 1);
     Rect a{0, 0, 300, 100}, b{0, 0, 300, 100}, c{0, 0, 300, 100};
-    DrawTextExA(dc, "&Save", a, 0x415, &params);
-    DrawTextExA(dc, "Save", b, 0x415, &params);
-    DrawTextExA(dc, "A&&B", c, 0x415, &params);
+    DrawTextExA(dc, "&Save", a, DT_CALCRECT | DT_CENTER | DT_VCENTER | DT_WORDBREAK, &params);
+    DrawTextExA(dc, "Save", b, DT_CALCRECT | DT_CENTER | DT_VCENTER | DT_WORDBREAK, &params);
+    DrawTextExA(dc, "A&&B", c, DT_CALCRECT | DT_CENTER | DT_VCENTER | DT_WORDBREAK, &params);
     EXPECT_EQ(a, b);
     EXPECT_EQ(c.width(), advance("A&B") + 2);
     EXPECT_GT(c.width(), advance("AB") + 2);
@@ -89,29 +92,34 @@ TEST_F(DrawTextTest, WordBreakMeasuresLinesWithinTheWrapWidth) {
     DeviceContext dc = textDc(1, 1);
     const int wrap = advance("Hello world") - 1; // the two words cannot share a line
     Rect r{0, 0, wrap + 2, 100};
-    DrawTextExA(dc, "Hello world", r, 0x415, &params);
+    DrawTextExA(dc, "Hello world", r, DT_CALCRECT | DT_CENTER | DT_VCENTER | DT_WORDBREAK, &params);
     EXPECT_EQ(r.bottom, 2 * lineHeight);
     EXPECT_EQ(r.width(), std::max(advance("Hello"), advance("world")) + 2);
     EXPECT_LE(r.width(), wrap + 2);
 
     // A word wider than the rectangle overflows it on its own line.
     Rect narrow{0, 0, 10, 100};
-    DrawTextExA(dc, "Wide words", narrow, 0x415, &params);
+    DrawTextExA(dc, "Wide words", narrow, DT_CALCRECT | DT_CENTER | DT_VCENTER | DT_WORDBREAK,
+                &params);
     EXPECT_EQ(narrow.bottom, 2 * lineHeight);
     EXPECT_EQ(narrow.width(), advance("words") + 2);
     EXPECT_GT(narrow.width(), 10);
 
     Rect empty{5, 5, 50, 50};
-    EXPECT_EQ(DrawTextExA(dc, "", empty, 0x415, &params), 0);
+    EXPECT_EQ(
+        DrawTextExA(dc, "", empty, DT_CALCRECT | DT_CENTER | DT_VCENTER | DT_WORDBREAK, &params),
+        0);
     EXPECT_EQ(empty, (Rect{5, 5, 7, 5}));
 }
 
 TEST_F(DrawTextTest, DrawnTextFitsTheMeasuredRectangleWithoutFillingTheBackground) {
     DeviceContext dc = textDc(120, 60);
     Rect measured{4, 4, 116, 56};
-    DrawTextExA(dc, "Sa&ve all files now", measured, 0x415, &params);
+    DrawTextExA(dc, "Sa&ve all files now", measured,
+                DT_CALCRECT | DT_CENTER | DT_VCENTER | DT_WORDBREAK, &params);
     EXPECT_EQ(dc.bitmap()->pixel(0, 0), kBlue);
-    DrawTextExA(dc, "Sa&ve all files now", measured, 0x15, &params);
+    DrawTextExA(dc, "Sa&ve all files now", measured, DT_CENTER | DT_VCENTER | DT_WORDBREAK,
+                &params);
     const Rect ink = inkBox(*dc.bitmap());
     EXPECT_FALSE(ink.isEmpty());
     EXPECT_EQ(ink.intersected(measured), ink);
@@ -155,6 +163,31 @@ TEST_F(DrawTextTest, UnderlineSitsBelowTheBaselineOverTheAdvanceMinusOne) {
     DrawTextExA(plain, "&&H", r, 0, &params);
     for (int x = 0; x < 40; ++x)
         EXPECT_EQ(plain.bitmap()->pixel(x, row), kBlue) << x;
+}
+
+TEST_F(DrawTextTest, UnderlineOfACentredCaptionWiderThanTheBitmapIsCutToTheBitmap) {
+    // The access key walks through every character: fully left of the bitmap,
+    // across its left edge, inside it, across the right edge, and right of it.
+    constexpr int kWidth = 30, kHeight = 40;
+    const std::string caption(10, 'H');
+    const int x = (kWidth - advance(caption.c_str())) / 2;
+    const int row = ascent + 1;
+    const int w = advance("H");
+    int straddling = 0;
+    for (std::size_t k = 0; k < caption.size(); ++k) {
+        std::string text = caption;
+        text.insert(k, 1, '&');
+        DeviceContext dc = textDc(kWidth, kHeight);
+        Rect r{0, 0, kWidth, 20};
+        DrawTextExA(dc, text, r, DT_CENTER, nullptr);
+        const int from = x + static_cast<int>(k) * w, to = from + w - 1;
+        straddling += (from < 0 && to > 0) ? 1 : 0;
+        for (int px = 0; px < kWidth; ++px)
+            EXPECT_EQ(dc.bitmap()->pixel(px, row), px >= from && px < to ? kRed : kBlue)
+                << "key " << k << " at " << px;
+        EXPECT_EQ(inkBox(*dc.bitmap()).intersected(r), inkBox(*dc.bitmap())) << "key " << k;
+    }
+    EXPECT_EQ(straddling, 1);
 }
 
 TEST_F(DrawTextTest, CentringAndVerticalCentring) {
