@@ -27,8 +27,8 @@ struct LargeDocument {
         middle = static_cast<long>(text.size() / 2);
     }
     void selectKilobyte() {
-        window.coding()->SendScintilla(QsciScintilla::SCI_SETSEL, static_cast<unsigned long>(middle),
-                                       middle + 1024);
+        window.coding()->SendScintilla(QsciScintilla::SCI_SETSEL,
+                                       static_cast<unsigned long>(middle), middle + 1024);
     }
     FakePrompts prompts;
     RecordingPlacement placement;

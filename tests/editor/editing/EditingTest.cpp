@@ -1,6 +1,7 @@
 #include "editor/editing/DocumentMenus.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/frmMain.h"
+#include "support/DocumentWindowTest.h"
 #include "support/Drops.h"
 #include "support/FakePrompts.h"
 #include "support/Files.h"
@@ -23,30 +24,17 @@ using platform::PromptAnswer;
 
 namespace {
 
-class EditingTest : public ::testing::Test {
+class EditingTest : public DocumentWindowTest {
 protected:
-    FakePrompts prompts;
-    RecordingPlacement placement;
     QTemporaryDir dir;
-    std::unique_ptr<frmMain> window;
-    editor::SourceEditor* coding = nullptr;
 
     void SetUp() override {
-        window = std::make_unique<frmMain>(prompts, placement);
-        window->create(QString());
-        coding = window->coding();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        DocumentWindowTest::SetUp();
         coding->setFocus();
     }
     void TearDown() override { window->menus().mnupopup->hide(); }
     void setText(const QByteArray& bytes) {
         coding->replaceText(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-    }
-    QByteArray text() const {
-        const std::string_view b = coding->textBytes();
-        return QByteArray(b.data(), static_cast<qsizetype>(b.size()));
     }
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::ControlModifier) {
         QTest::keyClick(coding->viewport(), k, mods);

@@ -3,8 +3,7 @@
 #include "editor/editing/SourceEditor.h"
 #include "editor/elements/ElementButtons.h"
 #include "editor/frmMain.h"
-#include "support/FakePrompts.h"
-#include "support/RecordingPlacement.h"
+#include "support/DocumentWindowTest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,21 +18,8 @@ using editor::frmMain;
 
 namespace {
 
-class ElementInsertionTest : public ::testing::Test {
+class ElementInsertionTest : public DocumentWindowTest {
 protected:
-    FakePrompts prompts;
-    RecordingPlacement placement;
-    std::unique_ptr<frmMain> window;
-    editor::SourceEditor* coding = nullptr;
-
-    void SetUp() override {
-        window = std::make_unique<frmMain>(prompts, placement);
-        window->create(QString());
-        coding = window->coding();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
     anybutton::AnyButton* button(int index) const {
         return window->elements().Command2()[static_cast<size_t>(index)];
     }
@@ -44,10 +30,6 @@ protected:
         coding->replaceText(std::string_view(all.constData(), static_cast<size_t>(all.size())));
         coding->SendScintilla(QsciScintilla::SCI_SETSEL, 1UL, 1L + selected.size());
         coding->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
-    }
-    QByteArray text() const {
-        const std::string_view b = coding->textBytes();
-        return QByteArray(b.data(), static_cast<qsizetype>(b.size()));
     }
     void click(anybutton::AnyButton* b) {
         QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
