@@ -1,5 +1,5 @@
 #include "platform/prompts/QtPrompts.h"
-#include "platform/webview/WebEngineBrowser.h"
+#include "platform/desktop/WebViewLoader.h"
 #include "platform/settings/IniSettingsStore.h"
 #include "shell/ProgramIcon.h"
 #include "shell/frmSplash.h"
@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     shell::frmSplash splash(shell::SplashTimings{}, [&] {
         if (!frame) {
             frame = std::make_unique<shell::mdimain>(prompts, settings, commandLine);
-            frame->setPreviewServices({platform::webEngineBrowserFactory(), nullptr, {}});
+            frame->setPreviewServices({platform::webViewModuleFactory(), nullptr, {}});
         }
         frame->showDocumentWindow();
     });

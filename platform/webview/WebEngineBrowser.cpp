@@ -24,8 +24,4 @@ void WebEngineBrowser::navigate(const QString& path) {
     view_->setUrl(QUrl::fromLocalFile(path));
 }
 
-EmbeddedBrowserFactory webEngineBrowserFactory() {
-    return [](QWidget& host) { return std::make_unique<WebEngineBrowser>(host); };
-}
-
 } // namespace platform

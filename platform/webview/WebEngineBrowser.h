@@ -17,8 +17,4 @@ private:
     QWebEngineView* view_;
 };
 
-// Makes WebEngineBrowser views. The engine (a second process and hundreds of
-// megabytes) starts only when the first view is made.
-EmbeddedBrowserFactory webEngineBrowserFactory();
-
 } // namespace platform
