@@ -72,6 +72,12 @@ void frmMain::buildControls() {
     layout_ = std::make_unique<WidgetLayoutTarget>(layoutBindings(c), *Frame1_, *picBottomBar_);
 
     connect(coding_, &QsciScintilla::textChanged, this, [this] { state_.IsSaved = false; });
+    // The first change after a load or save leaves the save point: that is
+    // the change notice when the editor reports no single modifications.
+    connect(coding_, &QsciScintilla::modificationChanged, this, [this](bool modified) {
+        if (modified)
+            state_.IsSaved = false;
+    });
     connect(coding_, &SourceEditor::rightButtonReleased, this, &frmMain::coding_MouseUp);
     connect(coding_, &SourceEditor::filesDropped, this, &frmMain::coding_FilesDropped);
     connect(elements_, &ElementButtons::Command2_Click, this, &frmMain::Command2_Click);
@@ -124,6 +130,7 @@ void frmMain::connectCommandStateInputs() {
     // state is computed once that input event is done, before anything is shown.
     connect(coding_, &QsciScintilla::textChanged, this, &frmMain::refreshCommandState,
             Qt::QueuedConnection);
+    connect(coding_, &QsciScintillaBase::SCN_UPDATEUI, this, &frmMain::refreshCommandState);
     for (QRadioButton* option : Option1_)
         connect(option, &QRadioButton::clicked, this, &frmMain::refreshCommandState);
     connect(this, &frmMain::currentFileChanged, this, &frmMain::refreshCommandState);

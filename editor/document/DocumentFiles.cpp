@@ -41,6 +41,8 @@ void DocumentFiles::loadDefaultPage() {
     state_.encoding = TextEncoding::Utf8;
     state_.lineEnd = LineEnd::CrLf;
     coding_.setLineEnd(state_.lineEnd);
+    // From the save point, so the new text is a change however the old one stood.
+    coding_.setModified(false);
     coding_.replaceText(kDefaultPage);
     coding_.SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
     // The default page is unsaved but untouched: Open may replace it without asking.
