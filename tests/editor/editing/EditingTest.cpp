@@ -246,3 +246,16 @@ TEST_F(EditingTest, DropOverEditedTextAsksFirst) {
     EXPECT_EQ(prompts.messages[0].title, QStringLiteral("New Document"));
     EXPECT_TRUE(window->CurrentFile().isEmpty());
 }
+
+TEST_F(EditingTest, EveryChangeAfterASaveCountsEvenWhenUndoneBackToTheSavedText) {
+    ASSERT_TRUE(window->SaveFile(path("typed.html")));
+    ASSERT_TRUE(window->IsSaved());
+    QTest::keyClicks(coding->viewport(), QStringLiteral("x"));
+    EXPECT_FALSE(window->IsSaved());
+    coding->undo();
+    EXPECT_EQ(readRaw(path("typed.html")), text());
+    EXPECT_FALSE(window->IsSaved()); // a change happened; the close prompt still asks
+    ASSERT_TRUE(window->SaveFile(path("typed.html")));
+    coding->redo();
+    EXPECT_FALSE(window->IsSaved());
+}
