@@ -4,10 +4,12 @@
 #include "anybutton/SimpleContainer.h"
 #include "core/Twips.h"
 
+#include <QFile>
 #include <QObject>
 #include <QRegularExpression>
 
 #include <memory>
+#include <stdexcept>
 
 namespace anybutton {
 
@@ -28,10 +30,13 @@ public:
 const QStringList kPlacementKeys = {QStringLiteral("left"), QStringLiteral("top"),
                                     QStringLiteral("width"), QStringLiteral("height")};
 
-QString objectNameFor(const QString& designName) {
+// Splits "Command2(3)" into the array's name and the index.
+void parseName(DesignedButton& b) {
     static const QRegularExpression indexed(QStringLiteral("^(\\w+)\\((\\d+)\\)$"));
-    const QRegularExpressionMatch m = indexed.match(designName);
-    return m.hasMatch() ? m.captured(1) + QLatin1Char('_') + m.captured(2) : designName;
+    const QRegularExpressionMatch m = indexed.match(b.name);
+    b.arrayName = m.hasMatch() ? m.captured(1) : b.name;
+    if (m.hasMatch())
+        b.index = m.captured(2).toInt();
 }
 
 } // namespace
@@ -41,6 +46,7 @@ std::vector<DesignedButton> readSavedDesign(const QString& text) {
     for (const auto& [name, stored] : PropertyBag::parseDesign(text)) {
         DesignedButton b;
         b.name = name;
+        parseName(b);
         const auto number = [&stored](const QString& key) {
             const auto v = stored.value(key);
             return v ? v->toInt32() : 0;
@@ -56,15 +62,27 @@ std::vector<DesignedButton> readSavedDesign(const QString& text) {
     return buttons;
 }
 
+std::vector<DesignedButton> readSavedDesignFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    try {
+        return readSavedDesign(QString::fromUtf8(file.readAll()));
+    } catch (const std::invalid_argument&) {
+        return {};
+    }
+}
+
 AnyButton* loadDesignedButton(const DesignedButton& design, QWidget* parent) {
     auto site = std::make_unique<TwipsSite>(design);
     AnyButton* button = AnyButton::load(*site, design.bag, parent);
     site->setParent(button);
     site.release();
-    button->setObjectName(objectNameFor(design.name));
+    button->setObjectName(design.index
+                              ? design.arrayName + QLatin1Char('_') + QString::number(*design.index)
+                              : design.name);
     const QRect& t = design.twips;
-    button->setGeometry(core::twipsToPixels(t.x()), core::twipsToPixels(t.y()),
-                        core::twipsToPixels(t.width()), core::twipsToPixels(t.height()));
+    button->setGeometry(core::twipsRect(t.x(), t.y(), t.width(), t.height()));
     return button;
 }
 

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -17,6 +18,8 @@ class AnyButton;
 // its place in the container in twips, and its property bag.
 struct DesignedButton {
     QString name;
+    QString arrayName;        // "Command2" of "Command2(3)", else the name
+    std::optional<int> index; // 3 of "Command2(3)"
     QRect twips;
     PropertyBag bag;
 };
@@ -25,6 +28,10 @@ struct DesignedButton {
 // width and height keys place it and whose other keys are its property bag.
 // Throws std::invalid_argument naming the line on malformed text.
 std::vector<DesignedButton> readSavedDesign(const QString& text);
+
+// The saved design stored at path (a resource). A design that cannot be
+// read or parsed gives no buttons: the window then works without them.
+std::vector<DesignedButton> readSavedDesignFile(const QString& path);
 
 // Builds a button from its design through the load step, placed in parent.
 // Its site (a twips container) belongs to the button. The object name is the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 namespace core {
 
 // Window and control geometry outside the button control is in twips: 1/1440
@@ -11,6 +13,11 @@ constexpr int twipsToPixels(int twips) {
 }
 constexpr int pixelsToTwips(int pixels) {
     return pixels * kTwipsPerPixel;
+}
+
+// A design rectangle in twips (left, top, width, height) in pixels.
+inline QRect twipsRect(int left, int top, int width, int height) {
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
 } // namespace core

@@ -52,8 +52,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::setPreviewServices(Preview::Services services) {
     preview_ = std::make_unique<Preview>(
-        *this, *WB_, prompts_, *files_, state_, [this] { return DocumentType(); },
-        std::move(services));
+        *WB_, *files_, state_, [this] { return DocumentType(); }, std::move(services));
 }
 
 void frmMain::buildControls() {
@@ -71,9 +70,8 @@ void frmMain::buildControls() {
 
     layout_ = std::make_unique<WidgetLayoutTarget>(layoutBindings(c), *Frame1_, *picBottomBar_);
 
-    connect(coding_, &QsciScintilla::textChanged, this, [this] { state_.IsSaved = false; });
-    // The first change after a load or save leaves the save point: that is
-    // the change notice when the editor reports no single modifications.
+    // The change notice: the first change after a load or save leaves the save
+    // point (the editor reports no single modifications, see SourceEditor).
     connect(coding_, &QsciScintilla::modificationChanged, this, [this](bool modified) {
         if (modified)
             state_.IsSaved = false;
@@ -125,11 +123,8 @@ void frmMain::connectCommandStateInputs() {
     // Every input of the command state, so its outputs follow at once and an
     // idle window runs no timer.
     connect(coding_, &QsciScintilla::selectionChanged, this, &frmMain::refreshCommandState);
-    // Typing over a selection empties it without a selection signal. The
-    // change arrives while the editor is still moving its selection, so the
-    // state is computed once that input event is done, before anything is shown.
-    connect(coding_, &QsciScintilla::textChanged, this, &frmMain::refreshCommandState,
-            Qt::QueuedConnection);
+    // Typing over a selection empties it without a selection signal; the
+    // editor's update notice follows every change of text or selection.
     connect(coding_, &QsciScintillaBase::SCN_UPDATEUI, this, &frmMain::refreshCommandState);
     for (QRadioButton* option : Option1_)
         connect(option, &QRadioButton::clicked, this, &frmMain::refreshCommandState);

@@ -1,11 +1,15 @@
 #include "shell/ProgramIcon.h"
 
 // Resources of a static library must be registered by name, outside any namespace.
-static void initShellResources() {
+static void registerShellResources() {
     Q_INIT_RESOURCE(shell);
 }
 
 namespace shell {
+
+void initShellResources() {
+    registerShellResources();
+}
 
 QIcon programIcon() {
     initShellResources();

@@ -4,6 +4,10 @@
 
 namespace shell {
 
+// Registers the shell's resources (splash, icons, the about box's design);
+// safe to call again.
+void initShellResources();
+
 // The program's icon in every size it ships (from scripts/make-icon.py).
 QIcon programIcon();
 

@@ -4,9 +4,9 @@
 #include "anybutton/SavedDesign.h"
 #include "core/AppIdentity.h"
 #include "core/Twips.h"
+#include "platform/desktop/DesignFont.h"
 #include "shell/ProgramIcon.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -16,31 +16,16 @@ namespace shell {
 
 namespace {
 
-QRect twipsRect(int left, int top, int width, int height) {
-    return {core::twipsToPixels(left), core::twipsToPixels(top), core::twipsToPixels(width),
-            core::twipsToPixels(height)};
-}
-
 QLabel* label(QWidget* parent, const char* name, const QString& text, bool bold, QPoint twips,
               int widthTwips = 0) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(QLatin1String(name));
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(8.25);
-    font.setBold(bold);
-    l->setFont(font);
+    l->setFont(platform::verdana(8.25, bold));
     l->adjustSize();
     const int width = widthTwips ? core::twipsToPixels(widthTwips) : l->width();
     l->setGeometry(core::twipsToPixels(twips.x()), core::twipsToPixels(twips.y()), width,
                    l->height());
     return l;
-}
-
-QString designText() {
-    programIcon(); // registers the shell's resources
-    QFile file(QStringLiteral(":/shell/frmAbout.design"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 } // namespace
@@ -58,7 +43,7 @@ frmAbout::frmAbout()
 
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setGeometry(twipsRect(120, 120, 855, 855));
+    image->setGeometry(core::twipsRect(120, 120, 855, 855));
     image->setPixmap(programIcon().pixmap(image->size()));
 
     label(this, "lblTitle", QStringLiteral("Feldt Ostra"), true, {1080, 120}, 3885);
@@ -67,12 +52,14 @@ frmAbout::frmAbout()
           {1080, 840});
 
     // A damaged design leaves the box without its button; the close box still works.
-    try {
-        for (const anybutton::DesignedButton& d : anybutton::readSavedDesign(designText())) {
+    initShellResources();
+    for (const anybutton::DesignedButton& d :
+         anybutton::readSavedDesignFile(QStringLiteral(":/shell/frmAbout.design"))) {
+        try {
             if (d.name == QLatin1String("cmdOK"))
                 cmdOK_ = anybutton::loadDesignedButton(d, this);
+        } catch (const std::exception&) {
         }
-    } catch (const std::exception&) {
     }
     if (cmdOK_)
         connect(cmdOK_, &anybutton::AnyButton::Click, this, &QDialog::accept);

@@ -14,7 +14,8 @@ frmSplash::frmSplash(SplashTimings timings, std::function<void()> showDocument, 
       showDocument_(std::move(showDocument)), Image1_(new QLabel(this)), timer1_(new QTimer(this)),
       timer2_(new QTimer(this)) {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowIcon(programIcon()); // also registers the shell's resources
+    initShellResources();
+    setWindowIcon(programIcon());
     setAttribute(Qt::WA_DeleteOnClose, false);
     Image1_->setObjectName(QStringLiteral("Image1"));
     Image1_->setPixmap(QPixmap(QStringLiteral(":/shell/splash.jpg")));

@@ -71,13 +71,20 @@ bool DocumentFiles::OpenFile(const QString& path) {
     return true;
 }
 
-bool DocumentFiles::SaveFile(const QString& path) {
+bool DocumentFiles::write(const QString& path, Report report) {
     const WriteResult result = writeDocument(path, coding_.textBytes(), state_.encoding);
     if (!result.ok) {
-        showError(result.errorMessage);
+        if (report == Report::Tell)
+            showError(result.errorMessage);
         return false;
     }
     state_.encoding = result.encoding;
+    return true;
+}
+
+bool DocumentFiles::SaveFile(const QString& path) {
+    if (!write(path, Report::Tell))
+        return false;
     state_.CurrentFile = path;
     state_.IsSaved = true;
     changed_();
@@ -87,10 +94,8 @@ bool DocumentFiles::SaveFile(const QString& path) {
 }
 
 bool DocumentFiles::savePreviewCopy(const QString& path) {
-    const WriteResult result = writeDocument(path, coding_.textBytes(), state_.encoding);
-    if (!result.ok)
+    if (!write(path, Report::Quiet))
         return false;
-    state_.encoding = result.encoding;
     state_.CurrentFile.clear();
     state_.IsSaved = false;
     coding_.moveCaretToStart();

@@ -42,6 +42,10 @@ public:
     void showError(const QString& message);
 
 private:
+    enum class Report { Tell, Quiet };
+    // Writes the text; keeps the encoding actually written.
+    bool write(const QString& path, Report report);
+
     QWidget& window_;
     platform::Prompts& prompts_;
     SourceEditor& coding_;

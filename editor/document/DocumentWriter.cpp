@@ -155,8 +155,10 @@ WriteResult writeDocument(const QString& path, std::string_view utf8, TextEncodi
                 failure(path, tr("it is not a regular file (a device, a pipe or a socket)"));
             return result;
         }
-        if (keepsIdentityOnlyInPlace(QFileInfo(path).canonicalFilePath(), st))
-            return writeInPlace(QFileInfo(path).canonicalFilePath(), utf8, encoding);
+        // Through a symbolic link to the file itself, as the rename does.
+        const QString target = QFileInfo(path).canonicalFilePath();
+        if (keepsIdentityOnlyInPlace(target, st))
+            return writeInPlace(target, utf8, encoding);
     }
 
     QSaveFile file(path);

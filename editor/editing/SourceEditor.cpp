@@ -1,6 +1,7 @@
 #include "editor/editing/SourceEditor.h"
 
 #include "editor/document/DocumentReader.h"
+#include "platform/desktop/DesignFont.h"
 
 #include <Qsci/qscicommandset.h>
 #include <Qsci/qscidocument.h>
@@ -23,10 +24,7 @@ const char* nonNull(std::string_view text) {
 
 SourceEditor::SourceEditor(QWidget* parent) : QsciScintilla(parent) {
     setUtf8(true);
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(9.75);
-    setFont(font);
+    setFont(platform::verdana(9.75, false));
     setEolVisibility(false);
     setWrapMode(WrapNone);
     setMarginWidth(1, 0);

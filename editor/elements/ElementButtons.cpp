@@ -4,11 +4,7 @@
 #include "anybutton/SavedDesign.h"
 
 #include <QAction>
-#include <QFile>
 #include <QMenu>
-#include <QRegularExpression>
-
-#include <stdexcept>
 
 // Resources of a static library must be registered by name, outside any namespace.
 static void initEditorResources() {
@@ -17,36 +13,14 @@ static void initEditorResources() {
 
 namespace editor {
 
-namespace {
-
-QString savedDesignText() {
-    initEditorResources();
-    QFile file(QStringLiteral(":/editor/frmMain.design"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-// The index of "Command2(7)", or nothing for another name.
-std::optional<int> command2Index(const QString& name) {
-    static const QRegularExpression pattern(QStringLiteral("^Command2\\((\\d+)\\)$"));
-    const QRegularExpressionMatch m = pattern.match(name);
-    if (!m.hasMatch())
-        return std::nullopt;
-    return m.captured(1).toInt();
-}
-
-} // namespace
-
 ElementButtons::ElementButtons(QWidget& toolsPanel)
     : QObject(&toolsPanel), command2_(kCount, nullptr) {
-    std::vector<anybutton::DesignedButton> design;
-    try {
-        design = anybutton::readSavedDesign(savedDesignText());
-    } catch (const std::invalid_argument&) {
-        return; // a damaged design leaves the panel empty; the editor still works
-    }
-    for (const anybutton::DesignedButton& d : design) {
-        const std::optional<int> index = command2Index(d.name);
-        if (d.name != QLatin1String("Command1") && !(index && *index < kCount))
+    initEditorResources();
+    for (const anybutton::DesignedButton& d :
+         anybutton::readSavedDesignFile(QStringLiteral(":/editor/frmMain.design"))) {
+        const bool element = d.arrayName == QLatin1String("Command2") && d.index && *d.index >= 0 &&
+                             *d.index < kCount;
+        if (!element && d.name != QLatin1String("Command1"))
             continue;
         anybutton::AnyButton* button = nullptr;
         try {
@@ -54,10 +28,10 @@ ElementButtons::ElementButtons(QWidget& toolsPanel)
         } catch (const std::exception&) {
             continue;
         }
-        if (index) {
-            command2_[static_cast<size_t>(*index)] = button;
+        if (element) {
+            command2_[static_cast<size_t>(*d.index)] = button;
             connect(button, &anybutton::AnyButton::Click, this,
-                    [this, i = *index] { emit Command2_Click(i); });
+                    [this, i = *d.index] { emit Command2_Click(i); });
         } else {
             command1_ = button;
             connect(button, &anybutton::AnyButton::Click, this, &ElementButtons::Command1_Click);

@@ -3,6 +3,7 @@
 #include "core/Twips.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/editing/TabControl.h"
+#include "platform/desktop/DesignFont.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -12,11 +13,8 @@ namespace editor {
 
 namespace {
 
-// Design geometry in twips: left, top, width, height.
-QRect twipsRect(int left, int top, int width, int height) {
-    return {core::twipsToPixels(left), core::twipsToPixels(top), core::twipsToPixels(width),
-            core::twipsToPixels(height)};
-}
+using core::twipsRect;
+using platform::verdana;
 
 template <typename W> W* place(W* widget, const char* name, const QRect& geometry) {
     widget->setObjectName(QLatin1String(name));
@@ -25,14 +23,6 @@ template <typename W> W* place(W* widget, const char* name, const QRect& geometr
 }
 
 } // namespace
-
-QFont verdana(qreal points, bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 DocumentWindowControls buildDocumentWindowControls(QWidget& window) {
     DocumentWindowControls c{};

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QFont>
-
 #include "editor/layout/WidgetLayoutTarget.h"
 
 #include <array>
@@ -34,8 +32,5 @@ DocumentWindowControls buildDocumentWindowControls(QWidget& window);
 
 // Which edge or size of which control each layout property is.
 std::vector<WidgetLayoutTarget::Binding> layoutBindings(const DocumentWindowControls& c);
-
-// Verdana, falling back to a sans face that is always installed.
-QFont verdana(qreal points, bool bold);
 
 } // namespace editor

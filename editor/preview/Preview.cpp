@@ -1,10 +1,8 @@
 #include "editor/preview/Preview.h"
 
-#include "core/AppIdentity.h"
 #include "editor/document/DocumentFiles.h"
 #include "editor/document/DocumentState.h"
 #include "platform/desktop/BrowserLauncher.h"
-#include "platform/prompts/Prompts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,14 +11,10 @@
 
 namespace editor {
 
-using platform::PromptButtons;
-using platform::PromptIcon;
-
-Preview::Preview(QWidget& window, QWidget& WB, platform::Prompts& prompts, DocumentFiles& files,
-                 const DocumentState& state, std::function<core::DocumentType()> documentType,
-                 Services services)
-    : window_(window), WB_(WB), prompts_(prompts), files_(files), state_(state),
-      documentType_(std::move(documentType)), services_(std::move(services)) {
+Preview::Preview(QWidget& WB, DocumentFiles& files, const DocumentState& state,
+                 std::function<core::DocumentType()> documentType, Services services)
+    : WB_(WB), files_(files), state_(state), documentType_(std::move(documentType)),
+      services_(std::move(services)) {
     if (services_.folders.isEmpty())
         services_.folders = defaultFolders();
     if (!services_.launcher) {
@@ -49,11 +43,9 @@ std::optional<QString> Preview::targetStep() {
         if (files_.savePreviewCopy(path))
             return path;
     }
-    prompts_.message(&window_,
-                     QStringLiteral("The page cannot be previewed: \u201c%1\u201d could not be "
+    files_.showError(QStringLiteral("The page cannot be previewed: \u201c%1\u201d could not be "
                                     "written in %2.")
-                         .arg(name, services_.folders.join(QStringLiteral(" or "))),
-                     core::kAppTitle, PromptIcon::Critical, PromptButtons::Ok);
+                         .arg(name, services_.folders.join(QStringLiteral(" or "))));
     return std::nullopt;
 }
 
@@ -72,11 +64,9 @@ void Preview::openExternal() {
     if (!target)
         return;
     if (!services_.launcher->openInNewWindow(QUrl::fromLocalFile(*target).toString())) {
-        prompts_.message(&window_,
-                         QStringLiteral("No web browser could be started to show \u201c%1\u201d. "
+        files_.showError(QStringLiteral("No web browser could be started to show \u201c%1\u201d. "
                                         "Set the BROWSER variable to your browser's command.")
-                             .arg(*target),
-                         core::kAppTitle, PromptIcon::Critical, PromptButtons::Ok);
+                             .arg(*target));
     }
 }
 

@@ -14,7 +14,6 @@ class QWidget;
 
 namespace platform {
 class BrowserLauncher;
-class Prompts;
 } // namespace platform
 
 namespace editor {
@@ -35,9 +34,8 @@ public:
         QStringList folders;
     };
 
-    Preview(QWidget& window, QWidget& WB, platform::Prompts& prompts, DocumentFiles& files,
-            const DocumentState& state, std::function<core::DocumentType()> documentType,
-            Services services);
+    Preview(QWidget& WB, DocumentFiles& files, const DocumentState& state,
+            std::function<core::DocumentType()> documentType, Services services);
     ~Preview();
 
     // The file to preview: CurrentFile when titled (nothing written), else the
@@ -55,9 +53,7 @@ public:
     static QStringList defaultFolders();
 
 private:
-    QWidget& window_;
     QWidget& WB_;
-    platform::Prompts& prompts_;
     DocumentFiles& files_;
     const DocumentState& state_;
     std::function<core::DocumentType()> documentType_;
