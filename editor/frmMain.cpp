@@ -325,12 +325,15 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+// Taken as a copy: text dragged here from the editor stays in the editor.
 void frmMain::dragEnterEvent(QDragEnterEvent* event) {
-    event->acceptProposedAction();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }
 
 void frmMain::dropEvent(QDropEvent* event) {
-    event->acceptProposedAction();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
     prompts_.message(this, QStringLiteral("Done"), core::kAppTitle, PromptIcon::None,
                      PromptButtons::Ok);
 }

@@ -136,29 +136,51 @@ void SourceEditor::mouseReleaseEvent(QMouseEvent* event) {
         emit rightButtonReleased(event->globalPosition().toPoint());
 }
 
-// Every drop is taken here, so none falls through to the window surface. It is
-// always taken as a copy: a text dragged out of the editor is never deleted.
+namespace {
+
+QStringList localFiles(const QMimeData* data) {
+    QStringList paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+} // namespace
+
+// Files win over the text a file manager sends with them. Text goes to the
+// editor's own handling: moved when dragged within the editor, inserted when
+// it comes from elsewhere. Anything else is taken and ignored, so no drop
+// falls through to the window surface.
+SourceEditor::DropKind SourceEditor::dropKind(const QMimeData* data) const {
+    if (!localFiles(data).isEmpty())
+        return DropKind::Files;
+    return canInsertFromMimeData(data) ? DropKind::Text : DropKind::Other;
+}
+
 void SourceEditor::dragEnterEvent(QDragEnterEvent* event) {
+    if (dropKind(event->mimeData()) == DropKind::Text)
+        return QsciScintilla::dragEnterEvent(event);
     event->setDropAction(Qt::CopyAction);
     event->accept();
 }
 
 void SourceEditor::dragMoveEvent(QDragMoveEvent* event) {
+    if (dropKind(event->mimeData()) == DropKind::Text)
+        return QsciScintilla::dragMoveEvent(event);
     event->setDropAction(Qt::CopyAction);
     event->accept();
 }
 
 void SourceEditor::dropEvent(QDropEvent* event) {
-    // Only files count; dropped text leaves the document alone.
+    const DropKind kind = dropKind(event->mimeData());
+    if (kind == DropKind::Text)
+        return QsciScintilla::dropEvent(event);
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile())
-            paths << url.toLocalFile();
-    }
-    if (!paths.isEmpty())
-        emit filesDropped(paths);
+    if (kind == DropKind::Files)
+        emit filesDropped(localFiles(event->mimeData()));
 }
 
 void SourceEditor::setLineEnd(LineEnd lineEnd) {

@@ -53,6 +53,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    enum class DropKind { Files, Text, Other };
+    DropKind dropKind(const QMimeData* data) const;
+
     int charPosition(long bytePosition);
     long bytePosition(int charPosition);
 };

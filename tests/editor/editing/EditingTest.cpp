@@ -228,13 +228,27 @@ TEST_F(EditingTest, DroppedFilesOpenTheLastWithOneMessageForSeveral) {
     EXPECT_EQ(window->CurrentFile(), path("3.html"));
 }
 
-TEST_F(EditingTest, DroppingTextChangesNothingAndReachesNoOtherHandler) {
+TEST_F(EditingTest, DroppedTextIsInsertedWhereItFallsButFilesWinOverTheirText) {
     setText("abc");
-    QMimeData data;
-    data.setText(QStringLiteral("dropped"));
-    dropOn(coding->viewport(), QPoint(20, 20), data);
-    EXPECT_EQ(text(), QByteArray("abc"));
-    EXPECT_TRUE(prompts.messages.empty()); // not the window surface's "Done"
+    const auto x =
+        static_cast<int>(coding->SendScintilla(QsciScintilla::SCI_POINTXFROMPOSITION, 0UL, 1L));
+    const auto y =
+        static_cast<int>(coding->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0UL, 1L));
+    QMimeData text;
+    text.setText(QStringLiteral("XY"));
+    dropOn(coding->viewport(), QPoint(x, y + 2), text);
+    EXPECT_EQ(this->text(), QByteArray("aXYbc"));
+    EXPECT_FALSE(window->IsSaved());
+
+    writeRaw(path("1.html"), "one");
+    QMimeData both; // what a file manager sends: the file and its name as text
+    both.setUrls({QUrl::fromLocalFile(path("1.html"))});
+    both.setText(path("1.html"));
+    prompts.answers = {PromptAnswer::No};
+    dropOn(coding->viewport(), QPoint(x, y + 2), both);
+    EXPECT_EQ(this->text(), QByteArray("one"));
+    ASSERT_EQ(prompts.messages.size(), 1u); // the save question, not the surface's "Done"
+    EXPECT_EQ(prompts.messages[0].title, QStringLiteral("New Document"));
 }
 
 TEST_F(EditingTest, DropOverEditedTextAsksFirst) {
