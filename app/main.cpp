@@ -1,5 +1,6 @@
-#include "platform/prompts/QtPrompts.h"
+#include "core/text/PathBytes.h"
 #include "platform/desktop/WebViewLoader.h"
+#include "platform/prompts/QtPrompts.h"
 #include "platform/settings/IniSettingsStore.h"
 #include "shell/ProgramIcon.h"
 #include "shell/frmSplash.h"
@@ -16,8 +17,13 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(shell::programIcon());
     platform::QtPrompts prompts;
     platform::IniSettingsStore settings;
-    // The whole argument string is one path, however the shell split it.
-    const QString commandLine = app.arguments().mid(1).join(QLatin1Char(' '));
+    // The whole argument string is one path, however the shell split it. Read
+    // from argv (which Qt has stripped of its own options), so that a name that
+    // is not UTF-8 keeps its bytes.
+    QByteArray argumentBytes;
+    for (int i = 1; i < argc; ++i)
+        argumentBytes += (i > 1 ? " " : "") + QByteArray(argv[i]);
+    const QString commandLine = core::pathFromBytes(argumentBytes.toStdString());
 
     std::unique_ptr<shell::mdimain> frame;
     shell::frmSplash splash(shell::SplashTimings{}, [&] {

@@ -5,6 +5,7 @@
 #include "editor/document/DocumentState.h"
 #include "editor/document/DocumentWriter.h"
 #include "editor/editing/SourceEditor.h"
+#include "platform/files/LocalPath.h"
 #include "platform/prompts/Prompts.h"
 
 #include <QCoreApplication>
@@ -129,8 +130,9 @@ bool DocumentFiles::settleUnsavedChanges() {
 }
 
 QString DocumentFiles::ShowFileDialog(int mode) {
-    const QString path = mode == 1 ? prompts_.openFileName(&window_, lastDialogPath_, kFileFilter)
-                                   : prompts_.saveFileName(&window_, lastDialogPath_, kFileFilter);
+    const QString path = platform::recoverDialogPath(
+        mode == 1 ? prompts_.openFileName(&window_, lastDialogPath_, kFileFilter)
+                  : prompts_.saveFileName(&window_, lastDialogPath_, kFileFilter));
     if (!path.isEmpty())
         lastDialogPath_ = path;
     return path;

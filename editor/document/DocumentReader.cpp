@@ -1,10 +1,10 @@
 #include "editor/document/DocumentReader.h"
 
+#include "core/text/PathBytes.h"
 #include "core/text/Utf8.h"
 #include "core/text/Windows1252.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -35,7 +35,7 @@ bool sameVersion(const struct stat& a, const struct stat& b) {
 
 } // namespace
 
-DocumentReader::DocumentReader(const QString& path) : path_(path), file_(path) {}
+DocumentReader::DocumentReader(const QString& path) : path_(path) {}
 
 bool DocumentReader::fail(const QString& reason) {
     error_ = tr("Could not open \u201c%1\u201d: %2.").arg(path_, reason);
@@ -43,14 +43,16 @@ bool DocumentReader::fail(const QString& reason) {
 }
 
 bool DocumentReader::probe() {
-    const QFileInfo fi(path_);
-    if (!fi.exists())
-        return fail(tr("the file does not exist"));
-    if (fi.isDir())
+    const QByteArray name = core::pathBytes(path_);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        return fail(errno == ENOENT ? tr("the file does not exist")
+                                    : QString::fromLocal8Bit(std::strerror(errno)));
+    if (S_ISDIR(st.st_mode))
         return fail(tr("it is a folder, not a file"));
     // Opened without blocking: a named pipe would wait for a writer forever,
     // and a device like /dev/zero never ends. Only regular files are read.
-    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return fail(QString::fromLocal8Bit(std::strerror(errno)));
     if (::fstat(fd, &opened_) != 0 || !S_ISREG(opened_.st_mode)) {

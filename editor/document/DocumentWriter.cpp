@@ -1,18 +1,22 @@
 #include "editor/document/DocumentWriter.h"
 
+#include "core/text/PathBytes.h"
 #include "core/text/Utf8.h"
 #include "core/text/Windows1252.h"
+#include "platform/files/UniqueFd.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,87 +53,159 @@ QString failure(const QString& path, const QString& reason) {
         .arg(path, reason);
 }
 
-bool writeWindows1252(QIODevice& file, std::string_view utf8) {
-    std::string out;
-    out.reserve(kChunk + 64);
+// Hands the encoded text to `out` in pieces of about kChunk bytes.
+template <typename Out> bool writeWindows1252(std::string_view utf8, Out&& out) {
+    std::string piece;
+    piece.reserve(kChunk + 64);
     for (size_t pos = 0; pos < utf8.size();) {
         const size_t run = std::min(asciiRun(utf8, pos), kChunk);
-        out.append(utf8.substr(pos, run));
+        piece.append(utf8.substr(pos, run));
         pos += run;
         if (pos < utf8.size() && static_cast<unsigned char>(utf8[pos]) >= 0x80)
-            out += static_cast<char>(*core::unicodeToWindows1252(*core::decodeUtf8(utf8, pos)));
-        if (out.size() >= kChunk || pos == utf8.size()) {
-            if (file.write(out.data(), static_cast<qint64>(out.size())) !=
-                static_cast<qint64>(out.size()))
+            piece += static_cast<char>(*core::unicodeToWindows1252(*core::decodeUtf8(utf8, pos)));
+        if (piece.size() >= kChunk || pos == utf8.size()) {
+            if (!out(piece))
                 return false;
-            out.clear();
+            piece.clear();
         }
     }
     return true;
 }
 
-bool writeBytes(QIODevice& file, std::string_view bytes) {
-    for (size_t pos = 0; pos < bytes.size(); pos += kChunk) {
-        const auto piece = bytes.substr(pos, kChunk);
-        if (file.write(piece.data(), static_cast<qint64>(piece.size())) !=
-            static_cast<qint64>(piece.size()))
+bool writeEncoded(int fd, std::string_view utf8, TextEncoding encoding) {
+    const auto out = [fd](std::string_view piece) { return platform::writeAll(fd, piece); };
+    if (encoding == TextEncoding::Utf8WithBom && !out("\xEF\xBB\xBF"))
+        return false;
+    if (encoding == TextEncoding::Windows1252)
+        return writeWindows1252(utf8, out);
+    for (size_t pos = 0; pos < utf8.size(); pos += kChunk) {
+        if (!out(utf8.substr(pos, kChunk)))
             return false;
     }
     return true;
-}
-
-bool writeEncoded(QIODevice& file, std::string_view utf8, TextEncoding encoding) {
-    if (encoding == TextEncoding::Utf8WithBom && file.write("\xEF\xBB\xBF", 3) != 3)
-        return false;
-    return encoding == TextEncoding::Windows1252 ? writeWindows1252(file, utf8)
-                                                 : writeBytes(file, utf8);
 }
 
 QString tr(const char* text) {
     return QCoreApplication::translate("DocumentWriter", text);
 }
 
+QString systemError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+struct SplitPath {
+    QByteArray folder;
+    QByteArray name;
+};
+
+SplitPath split(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return {".", path};
+    return {slash == 0 ? QByteArray("/") : path.left(slash), path.mid(slash + 1)};
+}
+
 // Renaming a new file over the old one gives it a new identity: our owner and
 // group, a single link. Where that would change the file, or the folder
 // cannot take a new file, the file is written in place instead.
-bool keepsIdentityOnlyInPlace(const QString& target, const struct stat& st) {
-    const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
+bool keepsIdentityOnlyInPlace(const QByteArray& target, const struct stat& st) {
     return st.st_nlink > 1 || st.st_uid != ::geteuid() || st.st_gid != ::getegid() ||
-           ::access(folder.constData(), W_OK) != 0;
+           ::access(split(target).folder.constData(), W_OK) != 0;
+}
+
+bool copyFile(int from, int to) {
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(from, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        if (!platform::writeAll(to, std::string_view(buffer, static_cast<size_t>(n))))
+            return false;
+    }
 }
 
 // Writes in place after a copy of the old content is safe in the cache
 // folder; a failed write puts the old content back. The copy is removed once
 // the new content is durable.
-WriteResult writeInPlace(const QString& path, std::string_view utf8, TextEncoding encoding) {
+WriteResult writeInPlace(const QString& path, const QByteArray& target, std::string_view utf8,
+                         TextEncoding encoding) {
     WriteResult result;
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     QDir().mkpath(cache);
-    const QString backupPath = QDir(cache).filePath(QStringLiteral("save-copy-%1-%2")
-                                                        .arg(QCoreApplication::applicationPid())
-                                                        .arg(QFileInfo(path).fileName()));
-    QFile::remove(backupPath);
-    if (!QFile::copy(path, backupPath)) {
+    const QByteArray backup = core::pathBytes(QDir(cache).filePath(
+        QStringLiteral("save-copy-%1").arg(QCoreApplication::applicationPid())));
+    platform::UniqueFd old(::open(target.constData(), O_RDWR | O_CLOEXEC));
+    if (!old) {
+        result.errorMessage = failure(path, systemError());
+        return result;
+    }
+    platform::UniqueFd copy(
+        ::open(backup.constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, S_IRUSR | S_IWUSR));
+    if (!copy || !copyFile(old.get(), copy.get()) || ::fsync(copy.get()) != 0) {
+        ::unlink(backup.constData());
         result.errorMessage =
             failure(path, tr("no safety copy of the old content could be made in ") + cache);
         return result;
     }
-    QFile target(path);
-    bool ok = target.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-              writeEncoded(target, utf8, encoding) && target.flush() &&
-              ::fsync(target.handle()) == 0;
-    const QString reason = target.errorString();
-    target.close();
+    const bool ok = ::ftruncate(old.get(), 0) == 0 && ::lseek(old.get(), 0, SEEK_SET) == 0 &&
+                    writeEncoded(old.get(), utf8, encoding) && ::fsync(old.get()) == 0;
+    const QString reason = systemError();
     if (!ok) {
-        QFile old(backupPath);
-        QFile restore(path);
-        if (old.open(QIODevice::ReadOnly) &&
-            restore.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            restore.write(old.readAll());
+        // Best effort: the copy stays in the cache folder when this fails too.
+        if (::lseek(copy.get(), 0, SEEK_SET) == 0 && ::ftruncate(old.get(), 0) == 0 &&
+            ::lseek(old.get(), 0, SEEK_SET) == 0 && copyFile(copy.get(), old.get()) &&
+            ::fsync(old.get()) == 0)
+            ::unlink(backup.constData());
         result.errorMessage = failure(path, reason);
         return result;
     }
-    QFile::remove(backupPath);
+    ::unlink(backup.constData());
+    result.ok = true;
+    result.encoding = encoding;
+    return result;
+}
+
+// A new file next to the target, renamed over it once it is durable: the old
+// file stays whole until the rename, and the folder is synced after it.
+WriteResult writeReplacing(const QString& path, const QByteArray& target,
+                           const std::optional<mode_t>& keepMode, std::string_view utf8,
+                           TextEncoding encoding) {
+    WriteResult result;
+    const SplitPath parts = split(target);
+    platform::UniqueFd folder(::open(parts.folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder) {
+        result.errorMessage = failure(path, systemError());
+        return result;
+    }
+    QByteArray temp;
+    platform::UniqueFd file;
+    for (int attempt = 0; !file && attempt < 100; ++attempt) {
+        temp = "." + parts.name + ".ostra-" +
+               QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        file = platform::UniqueFd(::openat(folder.get(), temp.constData(),
+                                           O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (!file && errno != EEXIST)
+            break;
+    }
+    if (!file) {
+        result.errorMessage = failure(path, systemError());
+        return result;
+    }
+    const bool ok =
+        (!keepMode || ::fchmod(file.get(), *keepMode) == 0) &&
+        writeEncoded(file.get(), utf8, encoding) && ::fsync(file.get()) == 0 && file.close() &&
+        ::renameat(folder.get(), temp.constData(), folder.get(), parts.name.constData()) == 0;
+    if (!ok) {
+        const QString reason = systemError();
+        ::unlinkat(folder.get(), temp.constData(), 0);
+        result.errorMessage = failure(path, reason);
+        return result;
+    }
+    ::fsync(folder.get());
     result.ok = true;
     result.encoding = encoding;
     return result;
@@ -139,47 +215,33 @@ WriteResult writeInPlace(const QString& path, std::string_view utf8, TextEncodin
 
 WriteResult writeDocument(const QString& path, std::string_view utf8, TextEncoding encoding) {
     WriteResult result;
-    if (QFileInfo(path).isDir()) {
-        result.errorMessage = failure(
-            path, QCoreApplication::translate("DocumentWriter", "it is a folder, not a file"));
+    const QByteArray bytes = core::pathBytes(path);
+    struct stat st {};
+    const bool exists = ::stat(bytes.constData(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode)) {
+        result.errorMessage = failure(path, tr("it is a folder, not a file"));
+        return result;
+    }
+    // A device or a pipe would be replaced by a plain file: refused.
+    if (exists && !S_ISREG(st.st_mode)) {
+        result.errorMessage =
+            failure(path, tr("it is not a regular file (a device, a pipe or a socket)"));
         return result;
     }
     if (encoding == TextEncoding::Windows1252 && !fitsWindows1252(utf8))
         encoding = TextEncoding::Utf8;
+    if (!exists)
+        return writeReplacing(path, bytes, std::nullopt, utf8, encoding);
 
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
-        // A device or a pipe would be replaced by a plain file: refused.
-        if (!S_ISREG(st.st_mode)) {
-            result.errorMessage =
-                failure(path, tr("it is not a regular file (a device, a pipe or a socket)"));
-            return result;
-        }
-        // Through a symbolic link to the file itself, as the rename does.
-        const QString target = QFileInfo(path).canonicalFilePath();
-        if (keepsIdentityOnlyInPlace(target, st))
-            return writeInPlace(target, utf8, encoding);
+    // Through a symbolic link to the file itself.
+    QByteArray target = bytes;
+    if (char* real = ::realpath(bytes.constData(), nullptr)) {
+        target = real;
+        std::free(real);
     }
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.errorMessage = failure(path, file.errorString());
-        return result;
-    }
-    if (!writeEncoded(file, utf8, encoding)) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        file.commit();
-        result.errorMessage = failure(path, reason);
-        return result;
-    }
-    if (!file.commit()) {
-        result.errorMessage = failure(path, file.errorString());
-        return result;
-    }
-    result.ok = true;
-    result.encoding = encoding;
-    return result;
+    if (keepsIdentityOnlyInPlace(target, st))
+        return writeInPlace(path, target, utf8, encoding);
+    return writeReplacing(path, target, st.st_mode & 07777, utf8, encoding);
 }
 
 } // namespace editor

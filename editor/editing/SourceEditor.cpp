@@ -2,6 +2,7 @@
 
 #include "editor/document/DocumentReader.h"
 #include "platform/desktop/DesignFont.h"
+#include "platform/files/LocalPath.h"
 
 #include <Qsci/qscicommandset.h>
 #include <Qsci/qscidocument.h>
@@ -141,8 +142,8 @@ namespace {
 QStringList localFiles(const QMimeData* data) {
     QStringList paths;
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile())
-            paths << url.toLocalFile();
+        if (const auto path = platform::localPath(url))
+            paths << *path;
     }
     return paths;
 }

@@ -3,6 +3,7 @@
 #include "editor/document/DocumentFiles.h"
 #include "editor/document/DocumentState.h"
 #include "platform/desktop/BrowserLauncher.h"
+#include "platform/files/LocalPath.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -56,14 +57,15 @@ void Preview::navigateEmbedded() {
     if (!browser_ && services_.browserFactory)
         browser_ = services_.browserFactory(WB_);
     if (browser_)
-        browser_->navigate(*target);
+        browser_->navigate(platform::fileUrl(*target));
 }
 
 void Preview::openExternal() {
     const std::optional<QString> target = targetStep();
     if (!target)
         return;
-    if (!services_.launcher->openInNewWindow(QUrl::fromLocalFile(*target).toString())) {
+    if (!services_.launcher->openInNewWindow(
+            QString::fromLatin1(platform::fileUrl(*target).toEncoded()))) {
         files_.showError(QStringLiteral("No web browser could be started to show \u201c%1\u201d. "
                                         "Set the BROWSER variable to your browser's command.")
                              .arg(*target));

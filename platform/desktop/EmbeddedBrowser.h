@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -13,7 +13,7 @@ namespace platform {
 class EmbeddedBrowser {
 public:
     virtual ~EmbeddedBrowser() = default;
-    virtual void navigate(const QString& path) = 0;
+    virtual void navigate(const QUrl& page) = 0;
 };
 
 // Makes the view inside `host` the first time a page is shown; the program

@@ -20,8 +20,8 @@ WebEngineBrowser::WebEngineBrowser(QWidget& host) : view_(nullptr) {
     layout->addWidget(view_);
 }
 
-void WebEngineBrowser::navigate(const QString& path) {
-    view_->setUrl(QUrl::fromLocalFile(path));
+void WebEngineBrowser::navigate(const QUrl& page) {
+    view_->setUrl(page);
 }
 
 } // namespace platform

