@@ -217,7 +217,8 @@ void frmMain::mnuCopy_Click() {
 }
 
 void frmMain::mnuPaste_Click() {
-    editing_->paste();
+    if (!editing_->paste())
+        files_->showError(QStringLiteral("There is not enough memory to paste this text."));
 }
 
 void frmMain::mnuSelectAll_Click() {

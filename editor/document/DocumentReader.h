@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include <sys/stat.h>
@@ -27,9 +29,13 @@ class DocumentReader {
 public:
     using Sink = std::function<void(std::string_view utf8)>;
 
-    explicit DocumentReader(const QString& path);
+    // Bytes the process may still allocate; nothing when unknown.
+    using MemoryProbe = std::function<std::optional<std::uint64_t>()>;
 
-    // False when the file cannot be opened or read; errorMessage() says why.
+    explicit DocumentReader(const QString& path, MemoryProbe available = {});
+
+    // False when the file cannot be opened or read, or is too large for the
+    // memory left; errorMessage() says why.
     bool probe();
     // Call after a successful probe(). Every byte reaches the sink: a byte-order
     // mark is left out (it is part of the encoding), everything else is kept.
@@ -40,8 +46,12 @@ public:
 
 private:
     bool fail(const QString& reason);
+    // Refuses a text of this many UTF-8 bytes when the editor could not hold it.
+    bool fitsInMemory(std::uint64_t decodedBytes);
+    bool readPieces(const Sink& sink);
 
     QString path_;
+    MemoryProbe available_;
     QFile file_;
     DocumentProbe info_;
     struct stat opened_ {}; // the file as the probe began, to see changes by others

@@ -12,7 +12,8 @@ public:
 
     void cut();
     void copy();
-    void paste();
+    // False when memory ran out for the text; the document is then unchanged.
+    bool paste();
     void selectAll();
 
 private:

@@ -12,6 +12,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
+#include <new>
+
 namespace editor {
 
 namespace {
@@ -54,6 +56,11 @@ bool SourceEditor::loadFrom(DocumentReader& reader) {
     SendScintilla(SCI_SETMODEVENTMASK, 0UL);
     const bool ok = reader.read([this](std::string_view piece) {
         SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(piece.size()), nonNull(piece));
+        // The component reports a failed allocation through its status.
+        if (SendScintilla(SCI_GETSTATUS) == SC_STATUS_BADALLOC) {
+            SendScintilla(SCI_SETSTATUS, 0UL);
+            throw std::bad_alloc();
+        }
     });
     SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(eventMask));
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);

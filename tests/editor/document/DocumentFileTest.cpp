@@ -244,3 +244,29 @@ TEST_F(DocumentFileTest, SavingKeepsTheFilesIdentityAndNeverReplacesAPipe) {
     EXPECT_TRUE(saved.ok) << saved.errorMessage.toStdString();
     EXPECT_EQ(readRaw(inLocked), QByteArray("new"));
 }
+
+TEST_F(DocumentFileTest, AFileTooLargeForTheMemoryLeftIsRefusedBeforeItIsLoaded) {
+    constexpr std::uint64_t kMiB = 1 << 20;
+    struct Case {
+        const char* name;
+        QByteArray content;
+        bool opens;
+    };
+    // 36 MiB left: enough to edit 1 MiB of text, not the 3 MiB that 1 MiB of
+    // Windows-1252 letters become, nor 8 MiB.
+    const std::vector<Case> cases = {
+        {"1 MiB of ASCII", QByteArray(kMiB, 'a'), true},
+        {"1 MiB of Windows-1252 letters", QByteArray(kMiB, '\xE9'), false},
+        {"8 MiB of ASCII", QByteArray(8 * kMiB, 'a'), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeRaw(path("big.html"), c.content);
+        DocumentReader reader(path("big.html"), [] { return 36 * kMiB; });
+        EXPECT_EQ(reader.probe(), c.opens);
+        if (!c.opens) {
+            EXPECT_TRUE(reader.errorMessage().contains(QStringLiteral("MB of memory")));
+            EXPECT_TRUE(reader.errorMessage().contains(QStringLiteral("36 MB free")));
+        }
+    }
+}
