@@ -1,4 +1,5 @@
 #include "core/text/PathBytes.h"
+#include "editor/recovery/RecoveryStore.h"
 #include "platform/desktop/WebViewLoader.h"
 #include "platform/prompts/QtPrompts.h"
 #include "platform/settings/IniSettingsStore.h"
@@ -17,6 +18,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(shell::programIcon());
     platform::QtPrompts prompts;
     platform::IniSettingsStore settings;
+    // Outlives the windows: the document window's copies are written through it.
+    const editor::RecoveryStore recovery(editor::RecoveryStore::defaultFolder());
     // The whole argument string is one path, however the shell split it. Read
     // from argv (which Qt has stripped of its own options), so that a name that
     // is not UTF-8 keeps its bytes.
@@ -30,6 +33,7 @@ int main(int argc, char* argv[]) {
         if (!frame) {
             frame = std::make_unique<shell::mdimain>(prompts, settings, commandLine);
             frame->setPreviewServices({platform::webViewModuleFactory(), nullptr, {}});
+            frame->setRecoveryStore(&recovery);
         }
         frame->showDocumentWindow();
     });

@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace editor {
 
@@ -53,6 +54,23 @@ frmMain::~frmMain() = default;
 void frmMain::setPreviewServices(Preview::Services services) {
     preview_ = std::make_unique<Preview>(
         *WB_, *files_, state_, [this] { return DocumentType(); }, std::move(services));
+}
+
+void frmMain::setRecovery(const RecoveryStore& store, RecoveryKeeper::Timing timing) {
+    recovery_ = new RecoveryKeeper(
+        *coding_,
+        [this] {
+            return RecoveryCopy{state_.CurrentFile, state_.encoding, state_.lineEnd, DocumentType(),
+                                std::string(coding_->textBytes())};
+        },
+        store, timing, this);
+}
+
+void frmMain::offerRecovery() {
+    recovery_->offerLeftBehind(prompts_, this, [this](RecoveryCopy&& copy) {
+        Option1_[static_cast<size_t>(copy.type)]->setChecked(true);
+        files_->loadRecovered(std::move(copy));
+    });
 }
 
 void frmMain::buildControls() {
@@ -158,6 +176,9 @@ void frmMain::create(const QString& commandLine) {
                            QSize(core::twipsToPixels(10000), core::twipsToPixels(7000)));
     runLayout();
     refreshCommandState();
+    // Once the window is on the screen, after a file named on the command line.
+    if (recovery_)
+        QTimer::singleShot(0, this, &frmMain::offerRecovery);
 }
 
 void frmMain::loadStep() {
@@ -308,6 +329,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     placement_.SavePlacement(*outerWindow());
+    if (recovery_)
+        recovery_->discard();
     event->accept();
 }
 

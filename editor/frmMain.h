@@ -3,6 +3,7 @@
 #include "core/DocumentType.h"
 #include "editor/document/DocumentState.h"
 #include "editor/preview/Preview.h"
+#include "editor/recovery/RecoveryKeeper.h"
 
 #include <QWidget>
 
@@ -53,6 +54,9 @@ public:
 
     // Replaces the browsers the previews use (the program gives the web engine view).
     void setPreviewServices(Preview::Services services);
+    // Keeps recovery copies in `store` from now on, and offers one left by a
+    // run that did not end normally once the window is created.
+    void setRecovery(const RecoveryStore& store, RecoveryKeeper::Timing timing = {});
 
     SourceEditor* coding() const { return coding_; }
     TabControl* XTab() const { return XTab_; }
@@ -103,6 +107,7 @@ private:
     void connectCommandStateInputs();
     void coding_MouseUp(const QPoint& globalPos);
     void coding_FilesDropped(const QStringList& paths);
+    void offerRecovery();
 
     platform::Prompts& prompts_;
     PlacementMemory& placement_;
@@ -123,6 +128,7 @@ private:
     std::unique_ptr<EditingCommands> editing_;
     std::unique_ptr<WidgetLayoutTarget> layout_;
     std::unique_ptr<Preview> preview_;
+    RecoveryKeeper* recovery_ = nullptr;
 };
 
 } // namespace editor

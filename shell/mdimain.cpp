@@ -103,6 +103,8 @@ void mdimain::showDocumentWindow() {
     if (!document_) {
         document_ = new editor::frmMain(prompts_, *documentPlacement_);
         document_->setPreviewServices(previewServices_);
+        if (recoveryStore_)
+            document_->setRecovery(*recoveryStore_);
         subWindow_ = area_->addSubWindow(document_);
         subWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
         subWindow_->setObjectName(QStringLiteral("frmMainWindow"));

@@ -21,6 +21,7 @@ class SettingsStore;
 
 namespace editor {
 class frmMain;
+class RecoveryStore;
 }
 
 namespace shell {
@@ -44,6 +45,9 @@ public:
     void setPreviewServices(editor::Preview::Services services) {
         previewServices_ = std::move(services);
     }
+
+    // Where the document window keeps its recovery copies; none without it.
+    void setRecoveryStore(const editor::RecoveryStore* store) { recoveryStore_ = store; }
 
     editor::frmMain* documentWindow() const { return document_; }
     QMdiSubWindow* documentSubWindow() const { return subWindow_; }
@@ -78,6 +82,7 @@ private:
     std::array<QLabel*, 7> panels_{};
     QTimer* clock_;
     editor::Preview::Services previewServices_;
+    const editor::RecoveryStore* recoveryStore_ = nullptr;
     bool loaded_ = false;
     bool minimizeWhenExposed_ = false;
     std::optional<bool> showingDocumentMenus_;

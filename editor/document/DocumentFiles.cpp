@@ -5,6 +5,7 @@
 #include "editor/document/DocumentState.h"
 #include "editor/document/DocumentWriter.h"
 #include "editor/editing/SourceEditor.h"
+#include "editor/recovery/RecoveryCopy.h"
 #include "platform/files/LocalPath.h"
 #include "platform/prompts/Prompts.h"
 
@@ -48,6 +49,21 @@ void DocumentFiles::loadDefaultPage() {
     coding_.SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
     // The default page is unsaved but untouched: Open may replace it without asking.
     coding_.setModified(false);
+}
+
+void DocumentFiles::loadRecovered(RecoveryCopy&& copy) {
+    state_.encoding = copy.encoding;
+    state_.lineEnd = copy.lineEnd;
+    coding_.setLineEnd(state_.lineEnd);
+    // An undoable change from the save point: the text counts as unsaved, as
+    // it was (emptying the undo history would make it the saved state).
+    coding_.setModified(false);
+    coding_.replaceText(copy.text);
+    state_.CurrentFile = copy.file;
+    state_.IsSaved = false;
+    changed_();
+    coding_.moveCaretToStart();
+    coding_.setFocus();
 }
 
 bool DocumentFiles::OpenFile(const QString& path) {

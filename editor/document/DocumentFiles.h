@@ -14,6 +14,7 @@ namespace editor {
 
 class SourceEditor;
 struct DocumentState;
+struct RecoveryCopy;
 
 // The file lifecycle of the document window: opening, saving, the file
 // dialogs and the save question. `changed` runs after every change of the
@@ -25,6 +26,9 @@ public:
 
     // Replaces the text with the default page, untitled and untouched.
     void loadDefaultPage();
+    // Puts back a document from its recovery copy: its text, file name and
+    // encoding, with its changes unsaved.
+    void loadRecovered(RecoveryCopy&& copy);
     bool OpenFile(const QString& path);
     bool SaveFile(const QString& path);
     // Writes the text to a preview file: like SaveFile, but failures are not
