@@ -61,7 +61,7 @@ void frmMain::setRecovery(const RecoveryStore& store, RecoveryKeeper::Timing tim
         *coding_,
         [this] {
             return RecoveryCopy{state_.CurrentFile, state_.encoding, state_.lineEnd, DocumentType(),
-                                std::string(coding_->textBytes())};
+                                coding_->textCopy()};
         },
         store, timing, this);
 }

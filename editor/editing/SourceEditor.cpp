@@ -87,6 +87,21 @@ std::string_view SourceEditor::textBytes() {
     return {data, length};
 }
 
+std::string SourceEditor::textCopy() {
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const long gap = SendScintilla(SCI_GETGAPPOSITION);
+    std::string copy;
+    copy.reserve(static_cast<size_t>(length));
+    for (const auto& [start, end] : {std::pair{0L, gap}, std::pair{gap, length}}) {
+        if (end <= start)
+            continue;
+        const auto* data = reinterpret_cast<const char*>(
+            SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start));
+        copy.append(data, static_cast<size_t>(end - start));
+    }
+    return copy;
+}
+
 std::string_view SourceEditor::selectedBytes() {
     const long start = SendScintilla(SCI_GETSELECTIONSTART);
     const long end = SendScintilla(SCI_GETSELECTIONEND);

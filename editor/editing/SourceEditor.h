@@ -4,6 +4,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <string>
 #include <string_view>
 
 namespace editor {
@@ -23,6 +24,9 @@ public:
     void replaceText(std::string_view utf8);
     // The whole text as the editor holds it (UTF-8); valid until the next edit.
     std::string_view textBytes();
+    // A copy of the whole text taken around the editor's gap, so that taking
+    // it does not move half the text to close the gap (and back at the next key).
+    std::string textCopy();
 
     // The selection as stored (UTF-8) and its replacement; the caret ends
     // after the inserted text. Every byte is kept, NULs and line ends included.

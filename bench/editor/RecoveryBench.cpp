@@ -1,0 +1,114 @@
+// The cost of recovery copies on a 100 MB document: interface-thread CPU of a
+// keystroke while copies are due and written, the interface-thread time of
+// taking one copy's snapshot, and the process's CPU over 10 s after the last
+// key (one copy written in it). Run with QT_QPA_PLATFORM=offscreen.
+#include "editor/editing/SourceEditor.h"
+#include "editor/frmMain.h"
+#include "editor/recovery/RecoveryStore.h"
+#include "support/FakePrompts.h"
+#include "support/RecordingPlacement.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+#include <time.h>
+
+namespace {
+
+double threadMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+double processMs() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+std::string page(size_t bytes) {
+    const std::string row = "<tr><td class=\"name\">Caf\xC3\xA9 M\xC3\xBCller</td>"
+                            "<td><a href=\"/p/42\">details</a></td></tr>\r\n";
+    std::string text;
+    text.reserve(bytes + row.size());
+    while (text.size() < bytes)
+        text += row;
+    return text;
+}
+
+// Runs the event loop, idle between events, for `ms`.
+void runFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QTemporaryDir state;
+    FakePrompts prompts;
+    RecordingPlacement placement;
+    const editor::RecoveryStore store(state.path());
+    editor::frmMain window(prompts, placement);
+    const bool recovery = argc < 2 || std::string(argv[1]) != "--without";
+    if (recovery)
+        window.setRecovery(store);
+    window.create(QString());
+    window.show();
+    editor::SourceEditor& coding = *window.coding();
+    // Opened from a file and then changed, as a user meets it.
+    const QString file = state.filePath(QStringLiteral("page.html"));
+    {
+        QFile out(file);
+        const std::string text = page(100u << 20);
+        if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), text.size()) < 0)
+            return 1;
+    }
+    if (!window.OpenFile(file))
+        return 1;
+    coding.SendScintilla(QsciScintilla::SCI_GOTOPOS, coding.textBytes().size() / 2);
+    runFor(500);
+
+    // 30 keys, one every 250 ms: copies fall due at the longest wait while typing goes on.
+    std::vector<double> keys;
+    for (int i = 0; i < 30; ++i) {
+        const double before = threadMs();
+        QTest::keyClick(coding.viewport(), Qt::Key_X);
+        coding.viewport()->repaint();
+        keys.push_back(threadMs() - before);
+        runFor(250);
+    }
+    const double beforeIdle = processMs();
+    const double beforeIdleThread = threadMs();
+    runFor(10000);
+    const double idleProcess = processMs() - beforeIdle;
+    const double idleThread = threadMs() - beforeIdleThread;
+    const bool written = !QDir(state.path()).entryList({QStringLiteral("*.recovery")}).isEmpty();
+
+    std::sort(keys.begin(), keys.end());
+    std::printf("keystroke in a 100 MB document while copies are written: median %.2f ms, "
+                "worst %.2f ms of interface-thread CPU\n",
+                keys[keys.size() / 2], keys.back());
+    std::printf("10 s after the last key, one copy due: %.0f ms CPU in all, %.0f ms of it on "
+                "the interface thread (the snapshot); copy on disk: %s\n",
+                idleProcess, idleThread, written ? "yes" : "no");
+    std::fflush(stdout);
+    prompts.answers = {platform::PromptAnswer::No}; // the changes go, and the copy with them
+    window.close();
+    return 0;
+}
