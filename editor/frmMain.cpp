@@ -3,6 +3,7 @@
 #include "anybutton/AnyButton.h"
 #include "core/AppIdentity.h"
 #include "core/Twips.h"
+#include "editor/MenuWiring.h"
 #include "editor/PlacementMemory.h"
 #include "editor/commands/CommandStateView.h"
 #include "editor/document/DocumentFiles.h"
@@ -45,7 +46,7 @@ frmMain::frmMain(platform::Prompts& prompts, PlacementMemory& placement, QWidget
     });
     editing_ = std::make_unique<EditingCommands>(*coding_);
     setPreviewServices({});
-    connectMenus();
+    connectDocumentMenus(*this);
     connectCommandStateInputs();
 }
 
@@ -99,42 +100,6 @@ void frmMain::buildControls() {
     connect(elements_, &ElementButtons::Command2_Click, this, &frmMain::Command2_Click);
     connect(elements_, &ElementButtons::Command1_Click, this, &frmMain::Command1_Click);
     connect(XTab_, &TabControl::currentChanged, this, &frmMain::XTab_Click);
-}
-
-void frmMain::connectMenus() {
-    const DocumentMenus& m = *menus_;
-    // Registered on the window as well, so the shortcuts work wherever the menus are shown.
-    addActions(m.shortcutActions());
-    QList<QKeySequence> keys;
-    for (const QAction* action : m.shortcutActions())
-        keys.append(action->shortcuts());
-    coding_->releaseKeys(keys);
-
-    connect(m.mnuNew, &QAction::triggered, this, &frmMain::mnuNew_Click);
-    connect(m.mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
-    connect(m.mnuSave, &QAction::triggered, this, &frmMain::mnuSave_Click);
-    connect(m.mnuSaveAs, &QAction::triggered, this, &frmMain::mnuSaveAs_Click);
-    connect(m.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-    connect(m.mnuAbout, &QAction::triggered, this, &frmMain::aboutRequested);
-    connect(m.mnuViewPage, &QAction::triggered, this, &frmMain::mnuViewPage_Click);
-
-    connect(m.mnuCut, &QAction::triggered, this, &frmMain::mnuCut_Click);
-    connect(m.mnuCopy, &QAction::triggered, this, &frmMain::mnuCopy_Click);
-    connect(m.mnuPaste, &QAction::triggered, this, &frmMain::mnuPaste_Click);
-    connect(m.mnuSelectAll, &QAction::triggered, this, &frmMain::mnuSelectAll_Click);
-    // A checkable item has already flipped its mark when `triggered` arrives.
-    connect(m.mnuTools, &QAction::triggered, this, [this](bool checked) { toggleTools(!checked); });
-    connect(m.mnuBottomBar, &QAction::triggered, this,
-            [this](bool checked) { toggleBottomBar(!checked); });
-
-    // The context menu's items only forward to their main-menu twins.
-    connect(m.mnu_cut, &QAction::triggered, this, &frmMain::mnuCut_Click);
-    connect(m.mnu_Copy, &QAction::triggered, this, &frmMain::mnuCopy_Click);
-    connect(m.mnu_Paste, &QAction::triggered, this, &frmMain::mnuPaste_Click);
-    connect(m.mnu_Tools, &QAction::triggered, this,
-            [this] { toggleTools(menus_->mnuTools->isChecked()); });
-    connect(m.mnu_BottomBar, &QAction::triggered, this,
-            [this] { toggleBottomBar(menus_->mnuBottomBar->isChecked()); });
 }
 
 void frmMain::connectCommandStateInputs() {

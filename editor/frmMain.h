@@ -103,7 +103,6 @@ protected:
 
 private:
     void buildControls();
-    void connectMenus();
     void connectCommandStateInputs();
     void coding_MouseUp(const QPoint& globalPos);
     void coding_FilesDropped(const QStringList& paths);
