@@ -37,7 +37,8 @@ Shown whileShown(const std::function<void()>& open,
         auto* box = qobject_cast<shell::frmAbout*>(QApplication::activeModalWidget());
         if (!box)
             return;
-        QTest::qWaitForWindowExposed(box);
+        if (!QTest::qWaitForWindowExposed(box))
+            return;
         shown.title = box->windowTitle();
         shown.size = box->size();
         for (const char* name : {"lblTitle", "lblVersion", "lblDescription"})
