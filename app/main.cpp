@@ -1,5 +1,5 @@
-#include "platform/prompts/QtPrompts.h"
 #include "platform/desktop/WebViewLoader.h"
+#include "platform/prompts/QtPrompts.h"
 #include "platform/settings/IniSettingsStore.h"
 #include "shell/ProgramIcon.h"
 #include "shell/frmSplash.h"
@@ -13,6 +13,8 @@ int main(int argc, char* argv[]) {
     // The web engine wants shared GL contexts; setting this starts nothing of it.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // Ties the windows to the installed desktop entry (its name and icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral(OSTRA_APP_ID));
     QApplication::setWindowIcon(shell::programIcon());
     platform::QtPrompts prompts;
     platform::IniSettingsStore settings;
