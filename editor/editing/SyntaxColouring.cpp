@@ -73,9 +73,9 @@ void SyntaxColouring::apply() {
         if (!predefined && lexer.description(style).isEmpty())
             completeStyle(editor_, lexer, style);
     }
-    // The hypertext lexer reads <% %> as JavaScript unless told otherwise;
-    // classic server pages are VBScript (2). Set both ways: the setting
-    // outlives a change of lexer object on the same document.
+    // The hypertext lexer takes <% %> as JavaScript (1) unless told otherwise;
+    // a server page's is VBScript (2). The setting stays with the document
+    // through a change of lexer object, so each kind sets its own.
     const char* serverScript = kind_ == LexerKind::ServerPage ? "2" : "1";
     editor_.SendScintilla(QsciScintilla::SCI_SETPROPERTY, "asp.default.language", serverScript);
 }

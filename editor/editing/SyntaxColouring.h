@@ -25,8 +25,6 @@ public:
     SyntaxColouring(SourceEditor& editor, const QFont& font,
                     const std::array<QRadioButton*, 4>& options, QObject* parent);
 
-    LexerKind kind() const { return kind_; }
-
 private:
     void select(LexerKind kind);
     // Gives the editor's current document the lexer of `kind_`.
