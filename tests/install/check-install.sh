@@ -48,8 +48,11 @@ for type in text/html application/xhtml+xml text/xml application/xml text/css ap
     grep -qxF "$type" <<<"$mime" || fail "MimeType lacks $type"
 done
 grep -qx "Icon=$id" "$desktop" || fail "the icon is not named $id"
+# The metadata on its own, then against the installed tree (desktop entry, icons).
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/null ||
     fail "appstreamcli rejects $id.metainfo.xml"
+appstreamcli validate-tree --no-net "$prefix" >/dev/null ||
+    fail "appstreamcli rejects the installed tree"
 
 # Started from the menu the current folder holds no resources/; the program
 # must still come up and keep running until it is stopped.
