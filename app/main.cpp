@@ -15,6 +15,8 @@ int main(int argc, char* argv[]) {
     // The web engine wants shared GL contexts; setting this starts nothing of it.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // Ties the windows to the installed desktop entry (its name and icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral(OSTRA_APP_ID));
     QApplication::setWindowIcon(shell::programIcon());
     platform::QtPrompts prompts;
     platform::IniSettingsStore settings;

@@ -10,6 +10,7 @@
 #include "editor/editing/DocumentMenus.h"
 #include "editor/editing/EditingCommands.h"
 #include "editor/editing/SourceEditor.h"
+#include "editor/editing/SyntaxColouring.h"
 #include "editor/editing/TabControl.h"
 #include "editor/elements/ElementButtons.h"
 #include "editor/elements/ElementInsertion.h"
@@ -88,6 +89,7 @@ void frmMain::buildControls() {
     Label1_->installEventFilter(this);
 
     layout_ = std::make_unique<WidgetLayoutTarget>(layoutBindings(c), *Frame1_, *picBottomBar_);
+    new SyntaxColouring(*coding_, coding_->font(), Option1_, this);
 
     // The change notice: the first change after a load or save leaves the save
     // point (the editor reports no single modifications, see SourceEditor).

@@ -49,6 +49,7 @@ bool SourceEditor::loadFrom(DocumentReader& reader) {
     const QsciDocument previous = document();
     setDocument(QsciDocument());
     setUtf8(true);
+    emit documentReplaced();
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
     // Change notifications cost time in proportion to the text already there;
     // without them appending a large file stays linear.
@@ -212,6 +213,13 @@ void SourceEditor::setLineEnd(LineEnd lineEnd) {
 
 void SourceEditor::moveCaretToStart() {
     SendScintilla(SCI_GOTOPOS, 0UL);
+}
+
+void SourceEditor::recolor(int start, int) {
+    // Drawing styles what it shows, up from the first unstyled position.
+    if (start < SendScintilla(SCI_GETENDSTYLED))
+        SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(start));
+    viewport()->update();
 }
 
 void SourceEditor::releaseKeys(const QList<QKeySequence>& keys) {

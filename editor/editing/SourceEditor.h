@@ -43,12 +43,16 @@ public:
     void moveCaretToStart();
     // Removes the editor's own key bindings for keys the window's menus use.
     void releaseKeys(const QList<QKeySequence>& keys);
+    // Styles again from `start` as the text is drawn, never the whole text at once.
+    void recolor(int start = 0, int end = -1) override;
 
 signals:
     // The right button was released over the text, at this global position.
     void rightButtonReleased(const QPoint& globalPos);
     // Local files were dropped onto the editor, in the order given.
     void filesDropped(const QStringList& paths);
+    // A fresh, still empty document took the place of the old one.
+    void documentReplaced();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -1,6 +1,7 @@
 #include "platform/desktop/QtSoundPlayer.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMediaDevices>
@@ -11,15 +12,28 @@ namespace platform {
 
 QtSoundPlayer::QtSoundPlayer(QObject* parent) : QObject(parent) {}
 
-std::optional<QString> QtSoundPlayer::playableFile(const QString& path) {
+QStringList QtSoundPlayer::soundFolders(const QString& programFolder) {
+    // The install rules put the program in bin/ and its data in share/ostra/.
+    return {QDir::currentPath(),
+            QDir::cleanPath(programFolder + QStringLiteral("/../share/ostra"))};
+}
+
+std::optional<QString> QtSoundPlayer::playableFile(const QString& path,
+                                                   const QStringList& folders) {
     if (path.isEmpty())
         return std::nullopt;
     QString p = path;
     p.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QFileInfo info(QDir::current(), p);
-    if (!info.isFile() || !info.isReadable() || info.size() == 0)
-        return std::nullopt;
-    return info.absoluteFilePath();
+    for (const QString& folder : folders) {
+        const QFileInfo info(QDir(folder), p);
+        if (info.isFile() && info.isReadable() && info.size() > 0)
+            return info.absoluteFilePath();
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> QtSoundPlayer::playableFile(const QString& path) {
+    return playableFile(path, soundFolders(QCoreApplication::applicationDirPath()));
 }
 
 void QtSoundPlayer::play(const QString& path) {

@@ -21,9 +21,16 @@ public:
     void play(const QString& path) override;
 
     // The file a sound path names: backslashes are folder separators and a
-    // relative path starts at the current directory. nullopt for an empty
-    // path and for a file that is missing, unreadable, empty or not a file.
+    // relative path is looked up in `folders`, the first that holds a
+    // playable file winning. nullopt for an empty path and for a file that is
+    // missing, unreadable, empty or not a file in every folder.
+    static std::optional<QString> playableFile(const QString& path, const QStringList& folders);
+    // The same in the folders of soundFolders() for this program.
     static std::optional<QString> playableFile(const QString& path);
+    // The current folder, then the data folder installed beside the program's
+    // own folder (share/ostra next to bin/), so an installed program started
+    // from anywhere still finds its sounds.
+    static QStringList soundFolders(const QString& programFolder);
 
 private:
     QSoundEffect* effect_ = nullptr; // made at the first sound, if there is an output

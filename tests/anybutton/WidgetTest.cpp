@@ -138,3 +138,23 @@ TEST(AnyButtonWidget, LoadFactoryLeavesNothingBehindOnABadDesign) {
                  PropertyError);
     EXPECT_EQ(window.findChildren<AnyButton*>().size(), 1);
 }
+
+// On a screen of scale 2 the image drawn at 1x is enlarged by whole pixels:
+// crisp blocks, no blending between neighbours.
+TEST(AnyButtonWidget, AtScaleTwoEveryPixelBecomesATwoByTwoBlock) {
+    SimpleContainer container;
+    AnyButton button(container);
+    button.resize(49, 25);
+    button.control().setSystemColors(gdi::SystemColors::pinned());
+    button.control().ReadProperties(
+        PropertyBag::fromText(QStringLiteral("caption = str \"&B\"\nbuttonstyle = i32 2\n")));
+    const QImage one = button.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage two(98, 50, QImage::Format_RGB32);
+    two.setDevicePixelRatio(2);
+    two.fill(Qt::magenta);
+    button.render(&two);
+    for (int y = 0; y < two.height(); ++y) {
+        for (int x = 0; x < two.width(); ++x)
+            ASSERT_EQ(two.pixel(x, y), one.pixel(x / 2, y / 2)) << x << "," << y;
+    }
+}

@@ -50,6 +50,25 @@ TEST(SoundFiles, PathsAreRelativeToTheCurrentDirectoryWithBackslashesAsSeparator
     }
 }
 
+// An installed program: bin/ostra and share/ostra/resources/ under one prefix.
+TEST(SoundFiles, TheCurrentFolderComesFirstThenTheInstalledDataFolder) {
+    QTemporaryDir prefix;
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("bin"));
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("share/ostra/resources"));
+    ASSERT_TRUE(QDir(elsewhere.path()).mkpath("resources"));
+    writeFile(prefix.filePath("share/ostra/resources/over.wav"), "RIFF....WAVE");
+    writeFile(prefix.filePath("share/ostra/resources/click.wav"), "RIFF....WAVE");
+    writeFile(elsewhere.filePath("resources/click.wav"), "RIFF....WAVE");
+    const InDirectory in(elsewhere.path());
+    const QStringList folders = QtSoundPlayer::soundFolders(prefix.filePath("bin"));
+    EXPECT_EQ(QtSoundPlayer::playableFile(".\\resources\\over.wav", folders),
+              QDir(prefix.path()).absoluteFilePath("share/ostra/resources/over.wav"));
+    EXPECT_EQ(QtSoundPlayer::playableFile(".\\resources\\click.wav", folders),
+              QDir(elsewhere.path()).absoluteFilePath("resources/click.wav"));
+    EXPECT_EQ(QtSoundPlayer::playableFile(".\\resources\\missing.wav", folders), std::nullopt);
+}
+
 TEST(SoundFiles, PlayingReturnsAtOnceWhateverTheFile) {
     QObject owner;
     auto* player = new QtSoundPlayer(&owner);
