@@ -98,6 +98,7 @@ bool DocumentReader::probe() {
 bool DocumentReader::read(const Sink& sink) {
     if (!file_.isOpen() || !file_.seek(0))
         return fail(file_.errorString());
+    lines_ = {};
     bool first = true;
     std::string converted;
     QByteArray chunk;
@@ -116,10 +117,14 @@ bool DocumentReader::read(const Sink& sink) {
             for (const char c : bytes)
                 core::appendUtf8(converted,
                                  core::windows1252ToUnicode(static_cast<std::uint8_t>(c)));
-            sink(converted);
-        } else {
-            sink(bytes);
+            bytes = converted;
         }
+        lines_.feed(bytes);
+        if (lines_.longest() > kLongestLine)
+            return fail(tr("a line in it is longer than %1 MB, more than the editor can lay out; "
+                           "break the line (a formatter does it) and open the file again")
+                            .arg(kLongestLine >> 20));
+        sink(bytes);
     }
     if (file_.error() != QFileDevice::NoError)
         return fail(file_.errorString());
