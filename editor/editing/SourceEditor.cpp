@@ -1,6 +1,7 @@
 #include "editor/editing/SourceEditor.h"
 
 #include "editor/document/DocumentReader.h"
+#include "editor/editing/InputMethodText.h"
 #include "editor/editing/LineSegmenter.h"
 #include "editor/editing/PrimarySelection.h"
 #include "platform/desktop/DesignFont.h"
@@ -32,7 +33,6 @@ const char* nonNull(std::string_view text) {
 constexpr unsigned long kPositionCache = 1024;
 constexpr unsigned long kLongLinePositionCache = 1 << 18;
 constexpr long kStylePiece = 1 << 20;
-
 } // namespace
 
 SourceEditor::SourceEditor(QWidget* parent) : QsciScintilla(parent) {
@@ -227,6 +227,23 @@ void SourceEditor::selectWholeText() {
         clipboard->setMimeData(std::make_unique<PrimarySelection>(*this).release(),
                                QClipboard::Selection);
     emit selectionChanged();
+}
+
+QVariant SourceEditor::inputMethodQuery(Qt::InputMethodQuery query) const {
+    // The component answers these with the whole paragraph around the caret
+    // (up to the nearest blank lines) or the whole selection, as UTF-16, and
+    // Qt asks after every key: a second a key at the end of a 100 MB page
+    // without blank lines. Input methods only need the text near the caret.
+    switch (query) {
+    case Qt::ImSurroundingText:
+        return textNearCaret(*this).text;
+    case Qt::ImCursorPosition:
+        return textNearCaret(*this).cursor;
+    case Qt::ImCurrentSelection:
+        return selectionStart(*this);
+    default:
+        return QsciScintilla::inputMethodQuery(query);
+    }
 }
 
 void SourceEditor::mouseReleaseEvent(QMouseEvent* event) {

@@ -56,6 +56,7 @@ signals:
     void filesDropped(const QStringList& paths);
 
 protected:
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;

@@ -109,3 +109,29 @@ TEST_F(LargePageTest, ThePrimarySelectionIsReadFromTheEditorWhenAsked) {
     window.reset();
     EXPECT_TRUE(primary->text().isEmpty());
 }
+
+TEST_F(LargePageTest, InputMethodsAreToldOnlyTheTextNearTheCaret) {
+    // Lines without a blank one between them: the component would tell all of them.
+    std::string page;
+    for (int i = 0; i < 2000; ++i)
+        page += "<p>line " + std::to_string(i) + "</p>\n";
+    const long longStart = static_cast<long>(page.size());
+    page += "aaa\xC3\xA9" + std::string(10000, 'b');
+    coding->replaceText(page);
+    QWidget* editor = coding;
+
+    send(SCI::SCI_GOTOPOS, static_cast<unsigned long>(send(SCI::SCI_POSITIONFROMLINE, 5) + 3));
+    EXPECT_EQ(editor->inputMethodQuery(Qt::ImSurroundingText).toString(),
+              QStringLiteral("<p>line 5</p>"));
+    EXPECT_EQ(editor->inputMethodQuery(Qt::ImCursorPosition).toInt(), 3);
+
+    // 4096 bytes back from here falls inside the é: the text starts after it.
+    send(SCI::SCI_GOTOPOS, static_cast<unsigned long>(longStart + 4 + 4096));
+    EXPECT_EQ(editor->inputMethodQuery(Qt::ImSurroundingText).toString(),
+              QString(4095 + 4096, QLatin1Char('b')));
+    EXPECT_EQ(editor->inputMethodQuery(Qt::ImCursorPosition).toInt(), 4095);
+
+    window->mnuSelectAll_Click();
+    EXPECT_EQ(editor->inputMethodQuery(Qt::ImCurrentSelection).toString(),
+              QString::fromUtf8(page.substr(0, 4096).c_str()));
+}
