@@ -101,6 +101,13 @@ e2e_startup() {
     echo "startup_rss_mib $(e2e_status_mib VmRSS)"
     echo "startup_children $(pgrep -c -P "$E2E_PID" || true)"
     e2e_end
+    # The same start without Qt's GL integration: what the GL context that
+    # Qt::AA_ShareOpenGLContexts creates at start costs.
+    QT_XCB_GL_INTEGRATION=none e2e_launch
+    e2e_windows startup_nogl
+    sleep 2
+    echo "startup_nogl_rss_mib $(e2e_status_mib VmRSS)"
+    e2e_end
 }
 
 e2e_page() { # FILE TAG [copy]

@@ -94,6 +94,7 @@ write_report() {
     echo "| Document window shown after process start | $(e2e startup_window_ms) ms | 1950–2050 ms |"
     echo "| Resident memory 2 s after the window | $(e2e startup_rss_mib) MiB | 35 MiB |"
     echo "| Child processes after start | $(e2e startup_children) | 0 |"
+    echo "| Same start without Qt's GL integration: splash, window, memory | $(e2e startup_nogl_splash_ms) ms, $(e2e startup_nogl_window_ms) ms, $(e2e startup_nogl_rss_mib) MiB | (diagnosis) |"
     local tag label
     for tag in page1:page-1.html page100:page-100.html oneline10:oneline-10.html oneline100:oneline-100.html; do
         label=${tag#*:}
