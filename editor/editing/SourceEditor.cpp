@@ -1,6 +1,7 @@
 #include "editor/editing/SourceEditor.h"
 
 #include "editor/document/DocumentReader.h"
+#include "editor/editing/EditorAccessibility.h"
 #include "editor/editing/InputMethodText.h"
 #include "editor/editing/LineSegmenter.h"
 #include "editor/editing/PrimarySelection.h"
@@ -55,6 +56,7 @@ SourceEditor::SourceEditor(QWidget* parent) : QsciScintilla(parent) {
     // window learns of changes from the save point instead.
     if (!QAccessible::isActive())
         SendScintilla(SCI_SETMODEVENTMASK, 0UL);
+    installQuietEditorAccessibility();
     blinkPeriod_ = static_cast<unsigned long>(SendScintilla(SCI_GETCARETPERIOD));
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &SourceEditor::followCaretLine);
 }

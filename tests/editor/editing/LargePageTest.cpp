@@ -4,6 +4,7 @@
 #include "support/DocumentWindowTest.h"
 #include "support/Files.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QTemporaryDir>
@@ -134,4 +135,12 @@ TEST_F(LargePageTest, InputMethodsAreToldOnlyTheTextNearTheCaret) {
     window->mnuSelectAll_Click();
     EXPECT_EQ(editor->inputMethodQuery(Qt::ImCurrentSelection).toString(),
               QString::fromUtf8(page.substr(0, 4096).c_str()));
+}
+
+TEST_F(LargePageTest, WithNoAssistiveToolListeningTheEditorsAccessibleKeepsNoCaretOffset) {
+    ASSERT_FALSE(QAccessible::isActive());
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(coding);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::EditableText);
+    EXPECT_EQ(accessible->textInterface(), nullptr); // the component's counts to the caret
 }
