@@ -110,23 +110,23 @@ e2e_startup() {
     e2e_end
 }
 
-e2e_page() { # FILE TAG [copy]
-    local tag=$2 since cpu
+e2e_page() { # FILE TAG KEYS [copy]
+    local tag=$2 keys=$3 since cpu
     e2e_launch "$1"
     e2e_windows "$tag"
     echo "${tag}_quiet_ms $(e2e_quiet_ms "$E2E_START")"
     echo "${tag}_open_peak_mib $(e2e_status_mib VmHWM)"
     xdotool windowfocus --sync "$E2E_WINDOW" 2>/dev/null || true
-    # Twenty keys in one second, as fast typing does.
+    # KEYS keys 50 ms apart: twenty make one second of fast typing.
     cpu=$(e2e_cpu_ms)
-    xdotool type --delay 50 xxxxxxxxxxxxxxxxxxxx
+    xdotool type --delay 50 "$(printf 'x%.0s' $(seq "$keys"))"
     since=$(e2e_now)
     echo "${tag}_keys_quiet_ms $(e2e_quiet_ms "$since")"
-    echo "${tag}_key_cpu_ms $((($(e2e_cpu_ms) - cpu) / 20))"
+    echo "${tag}_key_cpu_ms $((($(e2e_cpu_ms) - cpu) / keys))"
     cpu=$(e2e_cpu_ms)
     sleep 2
     echo "${tag}_idle_cpu_ms_per_s $((($(e2e_cpu_ms) - cpu) / 2))"
-    if [ "${3:-}" = copy ]; then
+    if [ "${4:-}" = copy ]; then
         xdotool key ctrl+a
         since=$(e2e_now)
         xdotool key ctrl+c

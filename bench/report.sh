@@ -102,7 +102,11 @@ write_report() {
         [ -n "$(e2e "${tag}_window_ms")" ] || continue
         echo "| $label: start until the CPU is quiet | $(e2e "${tag}_quiet_ms") ms | window + 1000 ms (100 MB one line: 3000 ms) |"
         echo "| $label: peak memory after opening | $(e2e "${tag}_open_peak_mib") MiB | ≤ 2.5 × $(mib "$label") MiB |"
-        echo "| $label: 20 keys in 1 s, CPU quiet after the last | $(e2e "${tag}_keys_quiet_ms") ms | ≤ 200 ms (one line: 1000 ms) |"
+        if [[ "$label" == oneline* ]]; then
+            echo "| $label: one key, CPU quiet after it | $(e2e "${tag}_keys_quiet_ms") ms | ≤ 1000 ms (100 MB: 3000 ms) |"
+        else
+            echo "| $label: 20 keys in 1 s, CPU quiet after the last | $(e2e "${tag}_keys_quiet_ms") ms | ≤ 200 ms |"
+        fi
         echo "| $label: CPU per key | $(e2e "${tag}_key_cpu_ms") ms | < 2 ms (one line: 1000 ms) |"
         echo "| $label: idle CPU, caret in the text | $(e2e "${tag}_idle_cpu_ms_per_s") ms/s | 0 |"
         if [ -n "$(e2e "${tag}_copy_peak_mib")" ]; then

@@ -65,11 +65,12 @@ struct Window {
         QApplication::processEvents();
     }
     editor::SourceEditor& coding() { return *window.coding(); }
-    // A key as the user types it, and the repaint it causes.
+    // A key as the user types it, and the repaint it causes: the editor
+    // invalidates what changed and the event loop paints it.
     void type(const QString& text = QStringLiteral("x")) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, text);
         QApplication::sendEvent(&coding(), &press);
-        coding().viewport()->repaint();
+        QApplication::processEvents();
     }
     void repaint() { coding().viewport()->repaint(); }
     NoPrompts prompts;
