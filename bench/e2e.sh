@@ -32,6 +32,15 @@ e2e_launch() { # [FILE]
     E2E_START=$(e2e_now)
     "$dir/app/ostra" "$@" >"$E2E_HOME/ostra.log" 2>&1 &
     E2E_PID=$!
+    E2E_ARGS=("$@")
+}
+
+# Keeps the output of a start that ended before showing a window.
+e2e_log_failure() {
+    wait "$E2E_PID" 2>/dev/null
+    local status=$?
+    { echo "== ostra ${E2E_ARGS[*]:-} ended with status $status before showing a window"
+      cat "$E2E_HOME/ostra.log"; } >>"$out/e2e-failures.log"
 }
 
 e2e_end() {
@@ -44,6 +53,7 @@ e2e_end() {
 e2e_window_ms() { # [EXCEPT]
     local deadline=$(($(e2e_now) + 60000)) w
     while [ "$(e2e_now)" -lt $deadline ]; do
+        kill -0 "$E2E_PID" 2>/dev/null || { echo "died none"; return; }
         for w in $(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null); do
             if [ "$w" != "${1:-}" ]; then
                 echo "$(($(e2e_now) - E2E_START)) $w"
@@ -59,14 +69,19 @@ e2e_window_ms() { # [EXCEPT]
 e2e_windows() { # TAG; sets E2E_WINDOW to the frame
     local ms splash
     read -r ms splash < <(e2e_window_ms)
+    if [ "$ms" = died ]; then # counted in the report, then tried once more
+        e2e_log_failure
+        e2e_launch "${E2E_ARGS[@]}"
+        read -r ms splash < <(e2e_window_ms)
+    fi
     echo "${1}_splash_ms $ms"
     read -r ms E2E_WINDOW < <(e2e_window_ms "$splash")
     echo "${1}_window_ms $ms"
 }
 
 e2e_cpu_ms() {
-    local f
-    read -r -a f <"/proc/$E2E_PID/stat"
+    local f=()
+    read -r -a f <"/proc/$E2E_PID/stat" 2>/dev/null || { echo 0; return; }
     echo $(((f[13] + f[14]) * 1000 / $(getconf CLK_TCK)))
 }
 
@@ -91,7 +106,7 @@ e2e_quiet_ms() { # SINCE
 }
 
 e2e_status_mib() { # FIELD of /proc/PID/status
-    awk -v f="$1:" '$1 == f { printf "%.0f\n", $2 / 1024 }' "/proc/$E2E_PID/status"
+    awk -v f="$1:" '$1 == f { printf "%.0f\n", $2 / 1024 }' "/proc/$E2E_PID/status" 2>/dev/null
 }
 
 e2e_startup() {

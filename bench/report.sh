@@ -116,6 +116,10 @@ write_report() {
     done
     echo
     echo "CPU is read from /proc in 10 ms ticks; \"quiet\" is 300 ms without a tick."
+    if [ -s "$out/e2e-failures.log" ]; then
+        echo "Starts that ended before showing a window, then tried again:" \
+            "$(grep -c '^== ' "$out/e2e-failures.log") (their output: $out/e2e-failures.log)."
+    fi
     echo
     echo "## Long lines: what each choice of the editor component does"
     echo
