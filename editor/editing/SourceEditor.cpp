@@ -71,7 +71,10 @@ bool SourceEditor::loadFrom(DocumentReader& reader) {
     SendScintilla(SCI_ADDREFDOCUMENT, 0UL, previous);
     const qint64 size = reader.fileSize();
     const long options = size >= kUnstyledFrom ? SC_DOCUMENTOPTION_STYLES_NONE : 0;
-    const long fresh = SendScintilla(SCI_CREATEDOCUMENT, static_cast<unsigned long>(size), options);
+    // One byte more than the text: the component grows its buffer by a sixth,
+    // through a second copy, when an append would fill it exactly.
+    const long fresh =
+        SendScintilla(SCI_CREATEDOCUMENT, static_cast<unsigned long>(size + 1), options);
     SendScintilla(SCI_SETDOCPOINTER, 0UL, fresh);
     SendScintilla(SCI_RELEASEDOCUMENT, 0UL, fresh); // the editor holds it now
     setUtf8(true);
