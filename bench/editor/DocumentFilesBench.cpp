@@ -1,107 +1,146 @@
-// Opening, typing into and saving a large page through the real document window.
-// Run with QT_QPA_PLATFORM=offscreen; sizes in MB are the benchmark argument.
-#include "editor/editing/SourceEditor.h"
-#include "editor/frmMain.h"
-#include "platform/prompts/Prompts.h"
-#include "support/RecordingPlacement.h"
+// Opening, saving and copying the pages bench/run generates, each beside its
+// plain reference measured in the same run: reading and decoding the file,
+// writing the same bytes durably, one memory copy. Run with
+// QT_QPA_PLATFORM=offscreen and OSTRA_BENCH_PAGES set.
+#include "core/text/Utf8.h"
+#include "core/text/Windows1252.h"
+#include "support/BenchPages.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QKeyEvent>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
-// Says yes to every question, so reopening a changed page never stops at the
-// save question (the tests' scripted prompts would cancel it).
-class NoPrompts final : public platform::Prompts {
-public:
-    platform::PromptAnswer message(QWidget*, const QString&, const QString&, platform::PromptIcon,
-                                   platform::PromptButtons) override {
-        return platform::PromptAnswer::Yes;
-    }
-    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-};
+const char* const kPages[] = {"page-1.html", "page-10.html", "page-100.html", "legacy-10.html",
+                              "oneline-10.html"};
 
-QString makePage(const QTemporaryDir& dir, int megabytes, bool legacy) {
-    const QString path = dir.filePath(QStringLiteral("big-%1-%2.html").arg(megabytes).arg(legacy));
-    if (QFile::exists(path))
-        return path;
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    const QByteArray line =
-        legacy ? QByteArray("<p>Caf\xE9 line of a large page, more text here</p>\r\n")
-               : QByteArray("<p>Caf\xC3\xA9 line of a large page, more text</p>\r\n");
-    QByteArray block;
-    while (block.size() < (1 << 20))
-        block += line;
-    for (int i = 0; i < megabytes; ++i)
-        f.write(block);
-    return path;
+QString pageOf(const benchmark::State& state) {
+    return bench::page(kPages[state.range(0)]);
 }
 
-long peakRssMb() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
+void label(benchmark::State& state) {
+    state.SetLabel(kPages[state.range(0)]);
+    state.SetBytesProcessed(state.iterations() * QFile(pageOf(state)).size());
+    state.counters["peak_MiB"] = bench::peakMiB();
 }
 
-void typeOneKey(editor::SourceEditor* coding) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
-    QApplication::sendEvent(coding, &press);
-}
-
-// A document window holding a large page, Windows-1252 when `legacy`.
-struct LargePage {
-    explicit LargePage(const benchmark::State& state)
-        : path(makePage(scratch, static_cast<int>(state.range(0)), state.range(1) != 0)) {
-        window.create(QString());
-    }
-    QTemporaryDir scratch;
-    QString path;
-    NoPrompts prompts;
-    RecordingPlacement placement;
-    editor::frmMain window{prompts, placement};
-};
-
-void report(benchmark::State& state) {
-    state.SetBytesProcessed(state.iterations() * state.range(0) * (1 << 20));
-    state.counters["peak_rss_MB"] = static_cast<double>(peakRssMb());
-}
-
-// Open until the editor takes a keystroke.
-void BM_OpenUntilKeystroke(benchmark::State& state) {
-    LargePage page(state);
+// Until the page is shown and has taken a keystroke.
+void BM_Open(benchmark::State& state) {
+    bench::Window w;
     for (auto _ : state) {
-        page.window.OpenFile(page.path);
-        typeOneKey(page.window.coding());
+        if (!w.window.OpenFile(pageOf(state)))
+            state.SkipWithError(w.prompts.last.toUtf8().constData());
+        w.type();
     }
-    report(state);
+    label(state);
+}
+
+// The file read in the reader's pieces, checked as UTF-8, and decoded to
+// UTF-8 when it is not: what any program must do to show the text.
+void BM_ReadAndDecodeReference(benchmark::State& state) {
+    std::string decoded;
+    for (auto _ : state) {
+        QFile file(pageOf(state));
+        file.open(QIODevice::ReadOnly);
+        core::Utf8Validator utf8;
+        QByteArray chunk;
+        while (!(chunk = file.read(1 << 20)).isEmpty())
+            utf8.feed(std::string_view(chunk.constData(), static_cast<size_t>(chunk.size())));
+        if (!utf8.finish()) {
+            file.seek(0);
+            while (!(chunk = file.read(1 << 20)).isEmpty()) {
+                decoded.clear();
+                for (const char c : chunk)
+                    core::appendUtf8(decoded,
+                                     core::windows1252ToUnicode(static_cast<std::uint8_t>(c)));
+                benchmark::DoNotOptimize(decoded.data());
+            }
+        }
+    }
+    label(state);
 }
 
 void BM_Save(benchmark::State& state) {
-    LargePage page(state);
-    page.window.OpenFile(page.path);
-    const QString out = page.scratch.filePath(QStringLiteral("out.html"));
-    for (auto _ : state)
-        page.window.SaveFile(out);
-    report(state);
+    bench::Window w;
+    QTemporaryDir dir;
+    w.window.OpenFile(pageOf(state));
+    const QString out = dir.filePath(QStringLiteral("out.html"));
+    for (auto _ : state) {
+        if (!w.window.SaveFile(out))
+            state.SkipWithError("save failed");
+    }
+    label(state);
+}
+
+// The same bytes written to a new file beside the target, synced to the disk
+// and renamed over it: the least a durable save does.
+void BM_DurableWriteReference(benchmark::State& state) {
+    QFile in(pageOf(state));
+    in.open(QIODevice::ReadOnly);
+    const QByteArray bytes = in.readAll();
+    QTemporaryDir dir;
+    const QByteArray temp = QFile::encodeName(dir.filePath(QStringLiteral("out.tmp")));
+    const QByteArray target = QFile::encodeName(dir.filePath(QStringLiteral("out.html")));
+    for (auto _ : state) {
+        const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        for (qsizetype done = 0; done < bytes.size();)
+            done += ::write(fd, bytes.constData() + done,
+                            static_cast<size_t>(std::min<qsizetype>(bytes.size() - done, 1 << 20)));
+        ::fsync(fd);
+        ::close(fd);
+        ::rename(temp.constData(), target.constData());
+    }
+    label(state);
+}
+
+void BM_SelectAllAndCopy(benchmark::State& state) {
+    bench::Window w;
+    w.window.OpenFile(pageOf(state));
+    for (auto _ : state) {
+        w.window.mnuSelectAll_Click();
+        w.window.mnuCopy_Click();
+        state.PauseTiming();
+        w.coding().SendScintilla(QsciScintilla::SCI_SETEMPTYSELECTION, 0UL);
+        state.ResumeTiming();
+    }
+    label(state);
+}
+
+// One copy of the text's bytes into fresh memory.
+void BM_MemoryCopyReference(benchmark::State& state) {
+    QFile in(pageOf(state));
+    in.open(QIODevice::ReadOnly);
+    const QByteArray bytes = in.readAll();
+    for (auto _ : state) {
+        std::vector<char> copy(static_cast<size_t>(bytes.size()));
+        std::memcpy(copy.data(), bytes.constData(), copy.size());
+        benchmark::DoNotOptimize(copy.data());
+    }
+    label(state);
 }
 
 } // namespace
 
-BENCHMARK(BM_OpenUntilKeystroke)
-    ->Args({1, 0})
-    ->Args({100, 0})
-    ->Args({100, 1})
+// Arguments index kPages.
+BENCHMARK(BM_Open)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ReadAndDecodeReference)
+    ->DenseRange(0, 4)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
-BENCHMARK(BM_Save)->Args({100, 0})->Args({100, 1})->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_Save)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_DurableWriteReference)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SelectAllAndCopy)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_MemoryCopyReference)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

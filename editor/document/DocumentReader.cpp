@@ -147,6 +147,7 @@ bool DocumentReader::read(const Sink& sink) {
 }
 
 bool DocumentReader::readPieces(const Sink& sink) {
+    lines_ = {};
     bool first = true;
     std::string converted;
     QByteArray chunk;
@@ -165,10 +166,14 @@ bool DocumentReader::readPieces(const Sink& sink) {
             for (const char c : bytes)
                 core::appendUtf8(converted,
                                  core::windows1252ToUnicode(static_cast<std::uint8_t>(c)));
-            sink(converted);
-        } else {
-            sink(bytes);
+            bytes = converted;
         }
+        lines_.feed(bytes);
+        if (lines_.longest() > kLongestLine)
+            return fail(tr("a line in it is longer than %1 MB, more than the editor can lay out; "
+                           "break the line (a formatter does it) and open the file again")
+                            .arg(kLongestLine >> 20));
+        sink(bytes);
     }
     if (file_.error() != QFileDevice::NoError)
         return fail(file_.errorString());

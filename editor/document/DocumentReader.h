@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/text/LineLengths.h"
 #include "editor/document/TextEncoding.h"
 
 #include <QFile>
@@ -31,6 +32,10 @@ public:
 
     // Bytes the process may still allocate; nothing when unknown.
     using MemoryProbe = std::function<std::optional<std::uint64_t>()>;
+    // The editor lays every line out whole, in time and memory that grow with
+    // the line: a longer line would stall it for many seconds and take several
+    // times the file's size, so such a file is refused.
+    static constexpr std::size_t kLongestLine = 16u << 20;
 
     explicit DocumentReader(const QString& path, MemoryProbe available = {});
 
@@ -42,6 +47,10 @@ public:
     bool read(const Sink& sink);
 
     const DocumentProbe& info() const { return info_; }
+    // Bytes of the file as the probe found it; the text is as long or longer.
+    qint64 fileSize() const { return static_cast<qint64>(opened_.st_size); }
+    // After read(): the longest line of the text, in UTF-8 bytes.
+    std::size_t longestLine() const { return lines_.longest(); }
     const QString& errorMessage() const { return error_; }
 
 private:
@@ -55,6 +64,7 @@ private:
     QFile file_;
     DocumentProbe info_;
     struct stat opened_ {}; // the file as the probe began, to see changes by others
+    core::LineLengths lines_;
     QString error_;
 };
 

@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 
+#include <memory>
 #include <new>
 
 namespace editor {
@@ -14,15 +16,32 @@ void EditingCommands::cut() {
     coding_.replaceSelection({});
 }
 
+namespace {
+
+const QString kPlainText = QStringLiteral("text/plain");
+
+} // namespace
+
 void EditingCommands::copy() {
     const std::string_view selection = coding_.selectedBytes();
-    QApplication::clipboard()->setText(
-        QString::fromUtf8(selection.data(), static_cast<qsizetype>(selection.size())));
+    // The bytes themselves as text/plain (UTF-8, Qt's reading of it): one copy
+    // of the selection, where a QString would hold it twice over in UTF-16.
+    auto data = std::make_unique<QMimeData>();
+    data->setData(kPlainText,
+                  QByteArray(selection.data(), static_cast<qsizetype>(selection.size())));
+    QApplication::clipboard()->setMimeData(data.release());
 }
 
 bool EditingCommands::paste() {
     try {
-        const QByteArray text = QApplication::clipboard()->text().toUtf8();
+        const QMimeData* data = QApplication::clipboard()->mimeData();
+        QByteArray text;
+        if (data && data->hasText()) {
+            // Text copied here comes back as the same bytes, shared, not converted.
+            text = data->data(kPlainText);
+            if (text.isEmpty())
+                text = data->text().toUtf8();
+        }
         coding_.replaceSelection(
             std::string_view(text.constData(), static_cast<size_t>(text.size())));
     } catch (const std::bad_alloc&) {
@@ -38,7 +57,7 @@ bool EditingCommands::paste() {
 
 void EditingCommands::selectAll() {
     coding_.setFocus();
-    coding_.setSelection(0, coding_.textLength());
+    coding_.selectWholeText();
 }
 
 } // namespace editor

@@ -1,18 +1,26 @@
 #include "editor/editing/SourceEditor.h"
 
 #include "editor/document/DocumentReader.h"
+#include "editor/editing/EditorAccessibility.h"
+#include "editor/editing/InputMethodText.h"
+#include "editor/editing/LineSegmenter.h"
+#include "editor/editing/PrimarySelection.h"
 #include "platform/desktop/DesignFont.h"
 #include "platform/files/LocalPath.h"
 
 #include <Qsci/qscicommandset.h>
-#include <Qsci/qscidocument.h>
 
 #include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 
+#include <algorithm>
+#include <memory>
 #include <new>
+#include <string>
 
 namespace editor {
 
@@ -23,11 +31,19 @@ const char* nonNull(std::string_view text) {
     return text.data() ? text.data() : "";
 }
 
+// Remembered run widths: the component's default, and room for every run of a
+// line up to DocumentReader::kLongestLine cut by LineSegmenter.
+constexpr unsigned long kPositionCache = 1024;
+constexpr unsigned long kLongLinePositionCache = 1 << 18;
+constexpr long kStylePiece = 1 << 20;
 } // namespace
 
 SourceEditor::SourceEditor(QWidget* parent) : QsciScintilla(parent) {
     setUtf8(true);
     setFont(platform::verdana(9.75, false));
+    // Every style draws like the default one: LineSegmenter's two styles must
+    // not show.
+    SendScintilla(SCI_STYLECLEARALL);
     setEolVisibility(false);
     setWrapMode(WrapNone);
     setMarginWidth(1, 0);
@@ -42,13 +58,29 @@ SourceEditor::SourceEditor(QWidget* parent) : QsciScintilla(parent) {
     // window learns of changes from the save point instead.
     if (!QAccessible::isActive())
         SendScintilla(SCI_SETMODEVENTMASK, 0UL);
+    installQuietEditorAccessibility();
+    blinkPeriod_ = static_cast<unsigned long>(SendScintilla(SCI_GETCARETPERIOD));
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &SourceEditor::followCaretLine);
 }
 
 bool SourceEditor::loadFrom(DocumentReader& reader) {
-    // A fresh document, so that a failed read leaves the current text in place.
-    const QsciDocument previous = document();
-    setDocument(QsciDocument());
+    // A fresh document, so that a failed read leaves the current text in
+    // place, created at the size of the text so that appending never moves it.
+    // QsciDocument cannot create one without style bytes, so the component's
+    // documents are swapped directly; document() and setDocument() must not
+    // be used on this editor.
+    const long previous = SendScintilla(SCI_GETDOCPOINTER);
+    SendScintilla(SCI_ADDREFDOCUMENT, 0UL, previous);
+    const qint64 size = reader.fileSize();
+    const long options = size >= kUnstyledFrom ? SC_DOCUMENTOPTION_STYLES_NONE : 0;
+    // One byte more than the text: the component grows its buffer by a sixth,
+    // through a second copy, when an append would fill it exactly.
+    const long fresh =
+        SendScintilla(SCI_CREATEDOCUMENT, static_cast<unsigned long>(size + 1), options);
+    SendScintilla(SCI_SETDOCPOINTER, 0UL, fresh);
+    SendScintilla(SCI_RELEASEDOCUMENT, 0UL, fresh); // the editor holds it now
     setUtf8(true);
+    longLines_ = false; // until the text is in (see prepareForLines)
     emit documentReplaced();
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
     // Change notifications cost time in proportion to the text already there;
@@ -66,12 +98,71 @@ bool SourceEditor::loadFrom(DocumentReader& reader) {
     SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(eventMask));
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
     // A failed read changes nothing: the old document, its state untouched.
-    if (!ok) {
-        setDocument(previous);
+    if (!ok)
+        SendScintilla(SCI_SETDOCPOINTER, 0UL, previous);
+    SendScintilla(SCI_RELEASEDOCUMENT, 0UL, previous);
+    if (!ok)
         return false;
-    }
+    prepareForLines(reader.longestLine());
     emit textChanged();
     return true;
+}
+
+void SourceEditor::prepareForLines(std::size_t longestLine) {
+    const bool longLines = longestLine > kLongLine;
+    longLines_ = longLines;
+    SendScintilla(SCI_SETPOSITIONCACHE, longLines ? kLongLinePositionCache : kPositionCache);
+    if (!longLines)
+        return;
+    // We choose: a page with long lines stays plain. A lexer's styles would
+    // replace the short runs that keep such a line quick to lay out.
+    if (lexer())
+        setLexer(nullptr);
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    for (long line = 0; line < lines; ++line) {
+        const long length = SendScintilla(SCI_LINELENGTH, static_cast<unsigned long>(line));
+        if (static_cast<std::size_t>(length) > kLongLine) {
+            const long start =
+                SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+            segment(start, start + length);
+        }
+    }
+}
+
+void SourceEditor::segment(long from, long to) {
+    // A lexer styles the text itself; a document without style bytes keeps none.
+    if (lexer() || (SendScintilla(SCI_GETDOCUMENTOPTIONS) & SC_DOCUMENTOPTION_STYLES_NONE))
+        return;
+    const std::string_view text = textBytes();
+    const auto before =
+        from > 0 ? SendScintilla(SCI_GETSTYLEAT, static_cast<unsigned long>(from - 1)) : 1;
+    LineSegmenter segmenter(static_cast<char>(before));
+    std::string styles;
+    for (long pos = from; pos < to; pos += kStylePiece) {
+        const long length = std::min(kStylePiece, to - pos);
+        styles.clear();
+        segmenter.append(text.substr(static_cast<size_t>(pos), static_cast<size_t>(length)),
+                         styles);
+        SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(pos));
+        SendScintilla(SCI_SETSTYLINGEX, static_cast<unsigned long>(length), styles.data());
+    }
+}
+
+bool SourceEditor::lineIsLong(long position) {
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
+    return static_cast<std::size_t>(
+               SendScintilla(SCI_LINELENGTH, static_cast<unsigned long>(line))) > kLongLine;
+}
+
+void SourceEditor::followCaretLine() {
+    // Each blink repaints the caret's line, and repainting a long line walks
+    // all of it: a steady caret there keeps an idle editor idle.
+    const CaretBlink wanted =
+        lineIsLong(SendScintilla(SCI_GETCURRENTPOS)) ? CaretBlink::Off : CaretBlink::On;
+    if (wanted == blink_)
+        return;
+    blink_ = wanted;
+    SendScintilla(SCI_SETCARETPERIOD, wanted == CaretBlink::On ? blinkPeriod_ : 0UL);
 }
 
 void SourceEditor::replaceText(std::string_view utf8) {
@@ -119,7 +210,10 @@ void SourceEditor::replaceSelection(std::string_view utf8) {
     SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
     // SCI_REPLACESEL stops at a NUL byte; a target replacement takes a length.
     SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), nonNull(utf8));
-    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(start + static_cast<long>(utf8.size())));
+    const long inserted = start + static_cast<long>(utf8.size());
+    if (lineIsLong(start))
+        segment(start, inserted);
+    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(inserted));
 }
 
 int SourceEditor::charPosition(long bytePosition) {
@@ -152,6 +246,38 @@ void SourceEditor::setSelection(int startChar, int lengthChars) {
 
 int SourceEditor::textLength() {
     return charPosition(SendScintilla(SCI_GETLENGTH));
+}
+
+void SourceEditor::selectWholeText() {
+    const long length = SendScintilla(SCI_GETLENGTH);
+    // Not SCI_SETSEL: it also copies the selection at once into the X11
+    // primary selection, as UTF-16 through two more copies, five times the
+    // text for a whole large page. The primary selection is read from here
+    // when a program asks for it.
+    SendScintilla(SCI_SETSELECTION, static_cast<unsigned long>(length), 0L);
+    SendScintilla(SCI_SCROLLCARET);
+    QClipboard* clipboard = QApplication::clipboard();
+    if (length > 0 && clipboard->supportsSelection())
+        clipboard->setMimeData(std::make_unique<PrimarySelection>(*this).release(),
+                               QClipboard::Selection);
+    emit selectionChanged();
+}
+
+QVariant SourceEditor::inputMethodQuery(Qt::InputMethodQuery query) const {
+    // The component answers these with the whole paragraph around the caret
+    // (up to the nearest blank lines) or the whole selection, as UTF-16, and
+    // Qt asks after every key: a second a key at the end of a 100 MB page
+    // without blank lines. Input methods only need the text near the caret.
+    switch (query) {
+    case Qt::ImSurroundingText:
+        return textNearCaret(*this).text;
+    case Qt::ImCursorPosition:
+        return textNearCaret(*this).cursor;
+    case Qt::ImCurrentSelection:
+        return selectionStart(*this);
+    default:
+        return QsciScintilla::inputMethodQuery(query);
+    }
 }
 
 void SourceEditor::mouseReleaseEvent(QMouseEvent* event) {

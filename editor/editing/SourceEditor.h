@@ -4,6 +4,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,15 @@ class SourceEditor : public QsciScintilla {
     Q_OBJECT
 public:
     explicit SourceEditor(QWidget* parent = nullptr);
+
+    // A line longer than this is laid out in remembered pieces (see
+    // LineSegmenter) and the caret stops blinking while it is in one.
+    static constexpr std::size_t kLongLine = 8192;
+    // True while the document holds a line longer than kLongLine: it is then
+    // shown without colouring.
+    bool holdsLongLines() const { return longLines_; }
+    // A document this large is held without style bytes, which would double it.
+    static constexpr qint64 kUnstyledFrom = 32 << 20;
 
     // Replaces the whole text with what the reader yields, without undo history.
     // On a read failure the text stays as it was.
@@ -37,6 +47,8 @@ public:
     int selLength();
     void setSelection(int startChar, int lengthChars);
     int textLength();
+    // Selects the whole text without copying it anywhere.
+    void selectWholeText();
 
     void setLineEnd(LineEnd lineEnd);
     // Caret to the start of the text, scrolled into view.
@@ -55,6 +67,7 @@ signals:
     void documentReplaced();
 
 protected:
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -63,9 +76,18 @@ protected:
 private:
     enum class DropKind { Files, Text, Other };
     DropKind dropKind(const QMimeData* data) const;
+    enum class CaretBlink { On, Off };
 
     int charPosition(long bytePosition);
     long bytePosition(int charPosition);
+    void prepareForLines(std::size_t longestLine);
+    void segment(long from, long to);
+    bool lineIsLong(long position);
+    void followCaretLine();
+
+    unsigned long blinkPeriod_ = 0;
+    CaretBlink blink_ = CaretBlink::On;
+    bool longLines_ = false;
 };
 
 } // namespace editor

@@ -63,6 +63,8 @@ void SyntaxColouring::select(LexerKind kind) {
 }
 
 void SyntaxColouring::apply() {
+    if (editor_.holdsLongLines())
+        return; // see SourceEditor::prepareForLines
     QsciLexer& lexer = lexerFor(kind_);
     editor_.setLexer(&lexer);
     // The component sets only the styles a lexer describes and leaves the

@@ -99,6 +99,25 @@ TEST_F(DocumentFileTest, TenMegabyteFileRoundTrips) {
     EXPECT_EQ(readRaw(path("big2.html")), big);
 }
 
+TEST_F(DocumentFileTest, ALineLongerThanTheEditorCanLayOutIsRefusedWithItsReason) {
+    const QByteArray longest(static_cast<qsizetype>(DocumentReader::kLongestLine), 'x');
+    writeRaw(path("fits.html"), "ab\r\n" + longest + "\r\ncd");
+    DocumentReader fits(path("fits.html"));
+    ASSERT_TRUE(fits.probe());
+    EXPECT_EQ(fits.fileSize(), longest.size() + 8);
+    size_t received = 0;
+    EXPECT_TRUE(fits.read([&](std::string_view piece) { received += piece.size(); }));
+    EXPECT_EQ(fits.longestLine(), DocumentReader::kLongestLine);
+    EXPECT_EQ(received, longest.size() + 8u);
+
+    writeRaw(path("over.html"), "ab\n" + longest + "y");
+    DocumentReader over(path("over.html"));
+    ASSERT_TRUE(over.probe());
+    EXPECT_FALSE(over.read([](std::string_view) {}));
+    EXPECT_TRUE(over.errorMessage().contains(QLatin1String("over.html")));
+    EXPECT_TRUE(over.errorMessage().contains(QLatin1String("longer than 16 MB")));
+}
+
 TEST_F(DocumentFileTest, CharacterOutsideWindows1252IsSavedAsUtf8NotReplaced) {
     const WriteResult r = writeDocument(path("x.html"), "caf\xC3\xA9 \xE4\xB8\xAD", // café 中
                                         TextEncoding::Windows1252);

@@ -123,6 +123,9 @@ TEST_F(EditingTest, SelectAllCoversEveryCharacterAndFocusesTheEditor) {
     EXPECT_TRUE(coding->hasFocus());
     EXPECT_EQ(coding->selStart(), 0);
     EXPECT_EQ(coding->selLength(), 7);
+    EXPECT_TRUE(window->menus().mnuCopy->isEnabled());
+    window->mnuCopy_Click();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("a\r\nb\r\n\u00e9"));
 }
 
 TEST_F(EditingTest, UndoAndRedoStillWork) {

@@ -1,0 +1,146 @@
+// Long lines and large pages: how the editor holds them to stay quick.
+#include "editor/editing/PrimarySelection.h"
+#include "editor/editing/SourceEditor.h"
+#include "support/DocumentWindowTest.h"
+#include "support/Files.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+using editor::SourceEditor;
+
+namespace {
+
+class LargePageTest : public DocumentWindowTest {
+protected:
+    QTemporaryDir dir;
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+    long send(unsigned int message, unsigned long w = 0, long l = 0) {
+        return coding->SendScintilla(message, w, l);
+    }
+    // The longest stretch of one style in [from, to).
+    long longestRun(long from, long to) {
+        long longest = 0, run = 0;
+        for (long pos = from; pos < to; ++pos) {
+            run = pos > from && send(SCI::SCI_GETSTYLEAT, pos) == send(SCI::SCI_GETSTYLEAT, pos - 1)
+                      ? run + 1
+                      : 1;
+            longest = std::max(longest, run);
+        }
+        return longest;
+    }
+    using SCI = QsciScintillaBase;
+};
+
+} // namespace
+
+TEST_F(LargePageTest, ALongLineIsCutIntoLookAlikeRunsAndHoldsASteadyCaret) {
+    std::string longLine;
+    while (longLine.size() < 100000)
+        longLine += "<a href=\"/x\">caf\xC3\xA9 item</a>";
+    const std::string page = "<p>short</p>\r\n" + longLine + "\r\nend";
+    writeRaw(path("long.html"), QByteArray(page.data(), static_cast<qsizetype>(page.size())));
+    ASSERT_TRUE(window->OpenFile(path("long.html")));
+    EXPECT_EQ(text().toStdString(), page);
+
+    const long start = send(SCI::SCI_POSITIONFROMLINE, 1);
+    const long end = start + static_cast<long>(longLine.size());
+    EXPECT_LE(longestRun(start, end), 24);
+    EXPECT_EQ(longestRun(0, start), start); // short lines stay as they were
+    for (const unsigned int attribute :
+         {SCI::SCI_STYLEGETFORE, SCI::SCI_STYLEGETBACK, SCI::SCI_STYLEGETSIZE,
+          SCI::SCI_STYLEGETBOLD, SCI::SCI_STYLEGETITALIC, SCI::SCI_STYLEGETWEIGHT})
+        EXPECT_EQ(send(attribute, 1), send(attribute, 0)) << attribute;
+    char font0[64] = {}, font1[64] = {};
+    coding->SendScintilla(SCI::SCI_STYLEGETFONT, 0UL, font0);
+    coding->SendScintilla(SCI::SCI_STYLEGETFONT, 1UL, font1);
+    EXPECT_STREQ(font0, font1);
+
+    // Blinking repaints the caret's line: it stops in the long line only.
+    const long blinking = send(SCI::SCI_GETCARETPERIOD);
+    EXPECT_GT(blinking, 0);
+    send(SCI::SCI_GOTOPOS, static_cast<unsigned long>(start + 100));
+    QApplication::processEvents();
+    EXPECT_EQ(send(SCI::SCI_GETCARETPERIOD), 0);
+
+    // Text pasted into the long line is cut into runs as well.
+    QApplication::clipboard()->setText(QString(300, QLatin1Char('z')));
+    window->mnuPaste_Click();
+    EXPECT_LE(longestRun(start + 100, start + 400), 24);
+
+    send(SCI::SCI_GOTOPOS, static_cast<unsigned long>(send(SCI::SCI_GETLENGTH)));
+    QApplication::processEvents();
+    EXPECT_EQ(send(SCI::SCI_GETCARETPERIOD), blinking);
+}
+
+TEST_F(LargePageTest, APageOfManyMegabytesIsHeldWithoutStyleBytes) {
+    writeRaw(path("small.html"), "<p>small</p>");
+    ASSERT_TRUE(window->OpenFile(path("small.html")));
+    EXPECT_EQ(send(SCI::SCI_GETDOCUMENTOPTIONS), 0);
+
+    QByteArray big(static_cast<qsizetype>(SourceEditor::kUnstyledFrom), 'x');
+    for (qsizetype pos = 7; pos < big.size(); pos += 1000)
+        big[pos] = '\n';
+    big.replace(0, 8, "<html>\n\n");
+    big[big.size() - 1] = '\xE9'; // Windows-1252: the text grows past the file's size
+    writeRaw(path("big.html"), big);
+    ASSERT_TRUE(window->OpenFile(path("big.html")));
+    EXPECT_EQ(send(SCI::SCI_GETDOCUMENTOPTIONS), SCI::SC_DOCUMENTOPTION_STYLES_NONE);
+    EXPECT_EQ(send(SCI::SCI_GETLENGTH), big.size() + 1);
+    EXPECT_EQ(text().left(9), QByteArray("<html>\n\nx"));
+    EXPECT_EQ(text().right(3), QByteArray("x\xC3\xA9"));
+    EXPECT_TRUE(window->IsSaved());
+}
+
+TEST_F(LargePageTest, ThePrimarySelectionIsReadFromTheEditorWhenAsked) {
+    coding->replaceText("one two");
+    auto primary = std::make_unique<editor::PrimarySelection>(*coding);
+    coding->setSelection(0, 3);
+    EXPECT_EQ(primary->formats(), QStringList{"text/plain"});
+    EXPECT_EQ(primary->text(), QStringLiteral("one"));
+    coding->setSelection(4, 3); // what is selected when another program asks
+    EXPECT_EQ(primary->data(QStringLiteral("text/plain")), QByteArray("two"));
+    window.reset();
+    EXPECT_TRUE(primary->text().isEmpty());
+}
+
+TEST_F(LargePageTest, InputMethodsAreToldOnlyTheTextNearTheCaret) {
+    // Lines without a blank one between them: the component would tell all of them.
+    std::string page;
+    for (int i = 0; i < 2000; ++i)
+        page += "<p>line " + std::to_string(i) + "</p>\n";
+    const long longStart = static_cast<long>(page.size());
+    page += "aaa\xC3\xA9" + std::string(10000, 'b');
+    coding->replaceText(page);
+    QWidget* editor = coding;
+
+    send(SCI::SCI_GOTOPOS, static_cast<unsigned long>(send(SCI::SCI_POSITIONFROMLINE, 5) + 3));
+    EXPECT_EQ(editor->inputMethodQuery(Qt::ImSurroundingText).toString(),
+              QStringLiteral("<p>line 5</p>"));
+    EXPECT_EQ(editor->inputMethodQuery(Qt::ImCursorPosition).toInt(), 3);
+
+    // 4096 bytes back from here falls inside the é: the text starts after it.
+    send(SCI::SCI_GOTOPOS, static_cast<unsigned long>(longStart + 4 + 4096));
+    EXPECT_EQ(editor->inputMethodQuery(Qt::ImSurroundingText).toString(),
+              QString(4095 + 4096, QLatin1Char('b')));
+    EXPECT_EQ(editor->inputMethodQuery(Qt::ImCursorPosition).toInt(), 4095);
+
+    window->mnuSelectAll_Click();
+    EXPECT_EQ(editor->inputMethodQuery(Qt::ImCurrentSelection).toString(),
+              QString::fromUtf8(page.substr(0, 4096).c_str()));
+}
+
+TEST_F(LargePageTest, WithNoAssistiveToolListeningTheEditorsAccessibleKeepsNoCaretOffset) {
+    ASSERT_FALSE(QAccessible::isActive());
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(coding);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::EditableText);
+    EXPECT_EQ(accessible->textInterface(), nullptr); // the component's counts to the caret
+}
