@@ -68,7 +68,7 @@ void checkPainted(const AnyButtonControl& button) {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fuzz::startGuiApplication();
     // Embedded pictures are PNG: keep their decoded size small so a run stays fast.
-    QImageReader::setAllocationLimit(16);
+    QImageReader::setAllocationLimit(2);
     return 0;
 }
 
