@@ -2,6 +2,7 @@
 
 #include "anybutton/AnyButton.h"
 #include "anybutton/SimpleContainer.h"
+#include "anybutton/properties/PropertyError.h"
 #include "core/Twips.h"
 
 #include <QFile>
@@ -43,13 +44,20 @@ void parseName(DesignedButton& b) {
 
 std::vector<DesignedButton> readSavedDesign(const QString& text) {
     std::vector<DesignedButton> buttons;
-    for (const auto& [name, stored] : PropertyBag::parseDesign(text)) {
+    for (const auto& section : PropertyBag::parseDesign(text)) {
+        // Not a structured binding: C++17 lambdas cannot capture one (clang refuses).
+        const PropertyBag& stored = section.second;
         DesignedButton b;
-        b.name = name;
+        b.name = section.first;
         parseName(b);
-        const auto number = [&stored](const QString& key) {
+        // A place that is no 32-bit number is malformed text like any other.
+        const auto number = [&stored, &b](const QString& key) {
             const auto v = stored.value(key);
-            return v ? v->toInt32() : 0;
+            try {
+                return v ? v->toInt32(key) : 0;
+            } catch (const PropertyError& e) {
+                throw std::invalid_argument("[" + b.name.toStdString() + "] " + e.what());
+            }
         };
         b.twips = QRect(number(QStringLiteral("left")), number(QStringLiteral("top")),
                         number(QStringLiteral("width")), number(QStringLiteral("height")));

@@ -26,7 +26,8 @@ struct DesignedButton {
 
 // Reads a saved design: one "[name]" section per button, whose left, top,
 // width and height keys place it and whose other keys are its property bag.
-// Throws std::invalid_argument naming the line on malformed text.
+// Throws std::invalid_argument naming the line (or, for a place that is no
+// 32-bit number, the section) on malformed text.
 std::vector<DesignedButton> readSavedDesign(const QString& text);
 
 // The saved design stored at path (a resource). A design that cannot be

@@ -47,16 +47,29 @@ void appendUtf8(std::string& out, char32_t cp) {
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
 
 std::optional<char32_t> decodeUtf8(std::string_view s, size_t& pos) {
+    if (pos >= s.size())
+        return std::nullopt;
     const auto b0 = static_cast<unsigned char>(s[pos]);
-    const int extra = b0 < 0x80 ? 0 : b0 >= 0xF0 ? 3 : b0 >= 0xE0 ? 2 : b0 >= 0xC0 ? 1 : -1;
+    // The lead bytes the validator accepts: C0, C1 and F5..FF start only
+    // overlong forms or code points beyond U+10FFFF.
+    const int extra = b0 < 0x80                  ? 0
+                      : b0 >= 0xC2 && b0 <= 0xDF ? 1
+                      : b0 >= 0xE0 && b0 <= 0xEF ? 2
+                      : b0 >= 0xF0 && b0 <= 0xF4 ? 3
+                                                 : -1;
     if (extra < 0 || pos + static_cast<size_t>(extra) >= s.size())
         return std::nullopt;
     char32_t cp = extra == 0 ? b0 : b0 & (0x3F >> extra);
@@ -66,6 +79,10 @@ std::optional<char32_t> decodeUtf8(std::string_view s, size_t& pos) {
             return std::nullopt;
         cp = (cp << 6) | (b & 0x3F);
     }
+    // Overlong forms, surrogates and code points beyond U+10FFFF are malformed.
+    if ((extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000) || cp > 0x10FFFF ||
+        (cp >= 0xD800 && cp <= 0xDFFF))
+        return std::nullopt;
     pos += static_cast<size_t>(extra) + 1;
     return cp;
 }

@@ -23,12 +23,12 @@ private:
     std::uint8_t upper_ = 0xBF;
 };
 
-// Appends the UTF-8 form of a code point below U+10000 (all a single byte
-// of Windows-1252 can become).
+// Appends the UTF-8 form of a Unicode scalar value (up to U+10FFFF).
 void appendUtf8(std::string& out, char32_t codePoint);
 
 // Decodes one code point at pos and advances pos past it; nothing for a
-// malformed or cut sequence (pos then stays).
+// malformed or cut sequence, as strict as Utf8Validator: overlong forms,
+// surrogates and code points beyond U+10FFFF are malformed (pos then stays).
 std::optional<char32_t> decodeUtf8(std::string_view s, size_t& pos);
 
 } // namespace core

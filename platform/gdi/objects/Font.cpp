@@ -9,10 +9,12 @@ namespace gdi {
 
 QFont Font::toQFont() const {
     QFont f(family);
+    // Written so that NaN takes the smallest size.
     if (unit == FontSizeUnit::Pixels)
-        f.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
+        f.setPixelSize(size >= 1 ? static_cast<int>(std::lround(std::min<double>(size, kMaxPixels)))
+                                 : 1);
     else
-        f.setPointSizeF(size > 0 ? size : 1.0);
+        f.setPointSizeF(size > 0 ? std::min(size, kMaxPoints) : 1.0);
     f.setBold(bold);
     f.setItalic(italic);
     f.setUnderline(underline);

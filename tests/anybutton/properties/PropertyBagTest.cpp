@@ -1,9 +1,13 @@
 #include "anybutton/properties/PropertyBag.h"
+#include "anybutton/SavedDesign.h"
 #include "anybutton/properties/PropertyError.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QTemporaryDir>
+
+#include <stdexcept>
 
 using namespace anybutton;
 using V = PropertyValue;
@@ -158,4 +162,29 @@ TEST(PropertyValue, ConversionsAndTheirErrors) {
         }
     }
     EXPECT_THROW(V::string(QStringLiteral("x")).toPicture(), PropertyError);
+}
+
+TEST(SavedDesign, APlaceThatIsNoNumberIsMalformedText) {
+    // Found by fuzz/property_bag: the conversion error used to leave the reader
+    // as PropertyError, past readSavedDesignFile's catch, and end the program.
+    for (const char* place : {"left = str \"x\"", "top = font \"A\" 8 0 0 0 0", "width = pic empty",
+                              "height = str \"99999999999\""}) {
+        const QString text = QStringLiteral("[cmdOK]\n") + QLatin1String(place) + '\n';
+        try {
+            readSavedDesign(text);
+            ADD_FAILURE() << place << " was read";
+        } catch (const std::invalid_argument& e) {
+            EXPECT_NE(std::string(e.what()).find("[cmdOK]"), std::string::npos) << e.what();
+        }
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.design"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+        file.close();
+        EXPECT_TRUE(readSavedDesignFile(path).empty()) << place;
+    }
+    const auto placed = readSavedDesign(QStringLiteral("[a]\nleft = str \"15\"\ntop = bool -1\n"));
+    ASSERT_EQ(placed.size(), 1u);
+    EXPECT_EQ(placed[0].twips, QRect(15, -1, 0, 0));
 }

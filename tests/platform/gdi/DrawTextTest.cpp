@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
+#include <limits>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -251,3 +252,46 @@ TEST_F(DrawTextTest, TextColourMayBeASystemColourReference) {
 }
 
 } // namespace
+
+TEST_F(DrawTextTest, SizesBeyondTheLargestDrawAtTheLargest) {
+    // Found by fuzz/button_paint: a caption font of 8025 pt asked for an 8 GB glyph.
+    struct Case {
+        double size;
+        FontSizeUnit unit;
+        double points; // expected, or 0 for pixels
+        int pixels;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Case cases[] = {
+        {8025, FontSizeUnit::Points, Font::kMaxPoints, 0},
+        {inf, FontSizeUnit::Points, Font::kMaxPoints, 0},
+        {nan, FontSizeUnit::Points, 1, 0},
+        {8.25, FontSizeUnit::Points, 8.25, 0},
+        {1e300, FontSizeUnit::Pixels, 0, Font::kMaxPixels},
+        {nan, FontSizeUnit::Pixels, 0, 1},
+        {12, FontSizeUnit::Pixels, 0, 12},
+    };
+    for (const Case& c : cases) {
+        Font font = testFont();
+        font.size = c.size;
+        font.unit = c.unit;
+        const QFont q = font.toQFont();
+        if (c.points > 0)
+            EXPECT_DOUBLE_EQ(q.pointSizeF(), c.points) << c.size;
+        else
+            EXPECT_EQ(q.pixelSize(), c.pixels) << c.size;
+    }
+    Font huge = testFont();
+    huge.size = 8025;
+    huge.unit = FontSizeUnit::Points;
+    DeviceContext dc = makeDc(49, 25, kBlue);
+    SelectObject(dc, huge);
+    SetTextColor(dc, kRed);
+    Rect r{0, 0, 49, 25};
+    Font largest = huge;
+    largest.size = Font::kMaxPoints;
+    const QFontMetrics m(largest.toQFont());
+    EXPECT_EQ(DrawTextExA(dc, "A", r, DT_CENTER | DT_VCENTER | DT_SINGLELINE, nullptr),
+              m.ascent() + m.descent());
+}
