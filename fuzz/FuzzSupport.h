@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QString>
 
 #include <cstddef>
@@ -51,6 +52,13 @@ inline void startGuiApplication() {
         qputenv("QT_FONT_DPI", "96");
     static const QGuiApplication* app = new QGuiApplication(argc, argv);
     (void)app;
+}
+
+// The application, with decoded pictures held to `megabytes`: a header or an
+// embedded picture may claim any size, and a run must stay fast.
+inline void startWithSmallPictures(int megabytes) {
+    startGuiApplication();
+    QImageReader::setAllocationLimit(megabytes);
 }
 
 } // namespace fuzz

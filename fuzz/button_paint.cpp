@@ -15,8 +15,6 @@
 #include "anybutton/properties/PropertyBag.h"
 #include "anybutton/properties/PropertyError.h"
 
-#include <QImageReader>
-
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -66,9 +64,7 @@ void checkPainted(const AnyButtonControl& button) {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::startGuiApplication();
-    // Embedded pictures are PNG: keep their decoded size small so a run stays fast.
-    QImageReader::setAllocationLimit(2);
+    fuzz::startWithSmallPictures(2);
     return 0;
 }
 

@@ -59,9 +59,7 @@ void checkLoaded(const PictureRef& p, bool icon) {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::startGuiApplication();
-    // A header may claim any size: keep decoded images small so a run stays fast.
-    QImageReader::setAllocationLimit(kAllocationLimitMb);
+    fuzz::startWithSmallPictures(kAllocationLimitMb);
     fuzz::scratchDir();
     return 0;
 }

@@ -9,8 +9,6 @@
 #include "anybutton/SavedDesign.h"
 #include "anybutton/properties/PropertyBag.h"
 
-#include <QImageReader>
-
 #include <exception>
 #include <optional>
 #include <stdexcept>
@@ -36,9 +34,7 @@ template <class Parse> auto parsed(Parse parse) -> std::optional<decltype(parse(
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::startGuiApplication();
-    // Embedded pictures are PNG: keep their decoded size small so a run stays fast.
-    QImageReader::setAllocationLimit(2);
+    fuzz::startWithSmallPictures(2);
     return 0;
 }
 

@@ -141,11 +141,3 @@ BENCHMARK(BM_Save)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond)->Iterations(3)
 BENCHMARK(BM_DurableWriteReference)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SelectAllAndCopy)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_MemoryCopyReference)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -60,11 +60,3 @@ void BM_TypeOneCharacterInTheMiddle(benchmark::State& state) {
 
 BENCHMARK(BM_InsertAroundOneKilobyte)->Arg(1)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TypeOneCharacterInTheMiddle)->Arg(1)->Arg(100)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

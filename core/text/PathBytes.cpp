@@ -12,18 +12,6 @@ bool isEscapedByte(char16_t unit) {
     return unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF;
 }
 
-// decodeUtf8 is lenient (overlong forms, surrogates); a path must not be, or
-// two byte strings would give one QString.
-std::optional<char32_t> decodeStrict(std::string_view bytes, size_t& pos) {
-    size_t end = pos;
-    const auto cp = decodeUtf8(bytes, end);
-    Utf8Validator check;
-    if (!cp || !check.feed(bytes.substr(pos, end - pos)) || !check.finish())
-        return std::nullopt;
-    pos = end;
-    return cp;
-}
-
 } // namespace
 
 QString pathFromBytes(std::string_view bytes) {
@@ -34,7 +22,7 @@ QString pathFromBytes(std::string_view bytes) {
         if (byte < 0x80) {
             path += QChar(byte);
             ++pos;
-        } else if (const auto cp = decodeStrict(bytes, pos)) {
+        } else if (const auto cp = decodeUtf8(bytes, pos)) {
             const char32_t c = *cp;
             path += QString::fromUcs4(&c, 1);
         } else {

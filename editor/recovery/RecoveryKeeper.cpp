@@ -31,11 +31,13 @@ void RecoveryKeeper::changed() {
         discard();
         return;
     }
-    if (!timer_.isActive())
+    if (!timer_.isActive()) {
         firstPending_.start();
+        timer_.start(timing_.quiet);
+        return;
+    }
     // Restarted by each change, but never put off past the longest wait.
-    if (firstPending_.elapsed() + timing_.quiet.count() <= timing_.longest.count() ||
-        !timer_.isActive())
+    if (firstPending_.elapsed() + timing_.quiet.count() <= timing_.longest.count())
         timer_.start(timing_.quiet);
 }
 
