@@ -17,6 +17,7 @@
 #include "editor/layout/DocumentWindowDesign.h"
 #include "editor/layout/WidgetLayoutTarget.h"
 #include "platform/desktop/NormalSize.h"
+#include "platform/files/LocalPath.h"
 #include "platform/prompts/Prompts.h"
 
 #include <QAction>
@@ -111,8 +112,9 @@ void frmMain::connectCommandStateInputs() {
     // Typing over a selection empties it without a selection signal; the
     // editor's update notice follows every change of text or selection.
     connect(coding_, &QsciScintillaBase::SCN_UPDATEUI, this, &frmMain::refreshCommandState);
+    // Toggled, not clicked: the load step and a recovery set the option too.
     for (QRadioButton* option : Option1_)
-        connect(option, &QRadioButton::clicked, this, &frmMain::refreshCommandState);
+        connect(option, &QRadioButton::toggled, this, &frmMain::refreshCommandState);
     connect(this, &frmMain::currentFileChanged, this, &frmMain::refreshCommandState);
 }
 
@@ -132,8 +134,11 @@ core::DocumentType frmMain::DocumentType() const {
 
 void frmMain::create(const QString& commandLine) {
     loadStep();
+    // CurrentFile is a full path: the caption, the preview and the browser
+    // all need one, so a name typed relative to the shell's folder is
+    // completed against it.
     if (!commandLine.isEmpty())
-        OpenFile(QString(commandLine).remove(QLatin1Char('"')));
+        OpenFile(platform::absolutePath(QString(commandLine).remove(QLatin1Char('"'))));
     QMenu& insert = *menus_->mnuInsert;
     elements_->buildElementsMenu(insert, menus_->mnuElements);
     for (int i = 0; i < menus_->mnuElements.size(); ++i)

@@ -52,7 +52,7 @@ mdimain::mdimain(platform::Prompts& prompts, platform::SettingsStore& settings, 
     area_->setObjectName(QStringLiteral("mdiArea"));
     // QMdiArea's own background is the palette's workspace (Dark) colour.
     setCentralWidget(area_);
-    // The document window's design size can exceed the frame's first-run
+    // On a small screen the document window can be larger than the frame's
     // client area; scroll bars keep all of it reachable.
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -111,6 +111,7 @@ void mdimain::showDocumentWindow() {
         subWindow_->setWindowIcon(windowIcon());
         connect(document_, &editor::frmMain::aboutRequested, this, &mdimain::aboutRequested);
         subWindow_->installEventFilter(this);
+        area_->viewport()->installEventFilter(this);
         document_->create(commandLine_);
     } else if (!isDocumentOpen()) {
         document_->loadStep();
@@ -119,7 +120,17 @@ void mdimain::showDocumentWindow() {
     subWindow_->show();
     subWindow_->raise();
     area_->setActiveSubWindow(subWindow_);
+    // The window manager frames the frame a moment later, and the client area
+    // shrinks by its title bar: until the user's first input, the document
+    // window is kept inside whatever area the frame settles on.
+    fitDocumentUntilInput_ = true;
+    fitDocumentWindow();
     updateMenus();
+}
+
+void mdimain::fitDocumentWindow() {
+    if (isDocumentOpen())
+        documentPlacement_->keepInside(*subWindow_);
 }
 
 void mdimain::mnuNew_Click() {
@@ -147,6 +158,10 @@ bool mdimain::eventFilter(QObject* watched, QEvent* event) {
     // the frame's own minimise hide it for a moment, and the menus must stay.
     if (watched == subWindow_ && (event->type() == QEvent::Hide || event->type() == QEvent::Show))
         updateMenus();
+    if (watched == area_->viewport() && event->type() == QEvent::Resize && fitDocumentUntilInput_)
+        fitDocumentWindow();
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)
+        fitDocumentUntilInput_ = false;
     if (event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_NumLock || key == Qt::Key_CapsLock || key == Qt::Key_ScrollLock ||
@@ -177,8 +192,12 @@ void mdimain::showDocumentMenus() {
         return;
     showingDocumentMenus_ = true;
     menuBar()->clear();
-    for (QMenu* menu : document_->menus().barMenus())
-        menuBar()->addAction(menu->menuAction());
+    // A hidden menu stays out of the bar: its access key would otherwise
+    // clash with a shown one's ("&Projects" and "&Page").
+    for (QMenu* menu : document_->menus().barMenus()) {
+        if (menu->menuAction()->isVisible())
+            menuBar()->addAction(menu->menuAction());
+    }
 }
 
 void mdimain::buildStatusBar() {

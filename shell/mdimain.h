@@ -22,7 +22,7 @@ class SettingsStore;
 namespace editor {
 class frmMain;
 class RecoveryStore;
-}
+} // namespace editor
 
 namespace shell {
 
@@ -70,6 +70,7 @@ private:
     void updateMenus();
     void showFrameMenus();
     void showDocumentMenus();
+    void fitDocumentWindow();
 
     platform::Prompts& prompts_;
     platform::SettingsStore& settings_;
@@ -85,6 +86,7 @@ private:
     const editor::RecoveryStore* recoveryStore_ = nullptr;
     bool loaded_ = false;
     bool minimizeWhenExposed_ = false;
+    bool fitDocumentUntilInput_ = false;
     std::optional<bool> showingDocumentMenus_;
     editor::frmMain* document_ = nullptr;
     QMdiSubWindow* subWindow_ = nullptr;

@@ -11,18 +11,27 @@
 
 namespace editor {
 
+namespace {
+
+const QString kPlainText = QStringLiteral("text/plain");
+// How the editor marks a block on the clipboard, so that it pastes as one.
+const QString kBlock = QStringLiteral("text/x-qscintilla-rectangular");
+
+} // namespace
+
+// A block (or several ranges) goes through the editor's own commands, which
+// act on each piece shown and mark a block as such; a plain selection is
+// moved as its bytes.
 void EditingCommands::cut() {
+    if (coding_.selectionHasPieces())
+        return coding_.cut();
     copy();
     coding_.replaceSelection({});
 }
 
-namespace {
-
-const QString kPlainText = QStringLiteral("text/plain");
-
-} // namespace
-
 void EditingCommands::copy() {
+    if (coding_.selectionHasPieces())
+        return coding_.copy();
     const std::string_view selection = coding_.selectedBytes();
     // The bytes themselves as text/plain (UTF-8, Qt's reading of it): one copy
     // of the selection, where a QString would hold it twice over in UTF-16.
@@ -35,15 +44,10 @@ void EditingCommands::copy() {
 bool EditingCommands::paste() {
     try {
         const QMimeData* data = QApplication::clipboard()->mimeData();
-        QByteArray text;
-        if (data && data->hasText()) {
-            // Text copied here comes back as the same bytes, shared, not converted.
-            text = data->data(kPlainText);
-            if (text.isEmpty())
-                text = data->text().toUtf8();
-        }
-        coding_.replaceSelection(
-            std::string_view(text.constData(), static_cast<size_t>(text.size())));
+        if (coding_.selectionHasPieces() || (data && data->hasFormat(kBlock)))
+            coding_.paste();
+        else
+            pasteBytes(data);
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -53,6 +57,17 @@ bool EditingCommands::paste() {
         return false;
     }
     return true;
+}
+
+void EditingCommands::pasteBytes(const QMimeData* data) {
+    QByteArray text;
+    if (data && data->hasText()) {
+        // Text copied here comes back as the same bytes, shared, not converted.
+        text = data->data(kPlainText);
+        if (text.isEmpty())
+            text = data->text().toUtf8();
+    }
+    coding_.replaceSelection(std::string_view(text.constData(), static_cast<size_t>(text.size())));
 }
 
 void EditingCommands::selectAll() {

@@ -1,5 +1,7 @@
 #pragma once
 
+class QMimeData;
+
 namespace editor {
 
 class SourceEditor;
@@ -17,6 +19,8 @@ public:
     void selectAll();
 
 private:
+    void pasteBytes(const QMimeData* data);
+
     SourceEditor& coding_;
 };
 

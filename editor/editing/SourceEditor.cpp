@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 
@@ -194,6 +195,50 @@ std::string SourceEditor::textCopy() {
     return copy;
 }
 
+bool SourceEditor::selectionHasPieces() {
+    return SendScintilla(SCI_GETSELECTIONS) > 1 || SendScintilla(SCI_SELECTIONISRECTANGLE) != 0;
+}
+
+std::vector<std::pair<long, long>> SourceEditor::selectionPieces() {
+    const long count = SendScintilla(SCI_GETSELECTIONS);
+    std::vector<std::pair<long, long>> pieces;
+    pieces.reserve(static_cast<size_t>(count));
+    for (long n = 0; n < count; ++n) {
+        const auto index = static_cast<unsigned long>(n);
+        pieces.emplace_back(SendScintilla(SCI_GETSELECTIONNSTART, index),
+                            SendScintilla(SCI_GETSELECTIONNEND, index));
+    }
+    std::sort(pieces.begin(), pieces.end());
+    return pieces;
+}
+
+void SourceEditor::replaceEachPiece(
+    const std::function<std::string(std::string_view)>& replacement) {
+    const auto main = static_cast<unsigned long>(SendScintilla(SCI_GETMAINSELECTION));
+    const long mainStart = SendScintilla(SCI_GETSELECTIONNSTART, main);
+    const std::vector<std::pair<long, long>> pieces = selectionPieces();
+    long caret = 0;
+    long growthBefore = 0; // of the pieces before the main one
+    SendScintilla(SCI_BEGINUNDOACTION);
+    // From the last piece up, so that the positions still to come stay valid.
+    for (auto it = pieces.rbegin(); it != pieces.rend(); ++it) {
+        const auto [start, end] = *it;
+        const std::string_view text = textBytes();
+        // Made before the edit: the piece's bytes live in the editor's buffer.
+        const std::string made =
+            replacement(text.substr(static_cast<size_t>(start), static_cast<size_t>(end - start)));
+        SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
+        SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(made.size()), nonNull(made));
+        const long growth = static_cast<long>(made.size()) - (end - start);
+        if (start == mainStart)
+            caret = start + static_cast<long>(made.size());
+        else if (start < mainStart)
+            growthBefore += growth;
+    }
+    SendScintilla(SCI_ENDUNDOACTION);
+    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(caret + growthBefore));
+}
+
 std::string_view SourceEditor::selectedBytes() {
     const long start = SendScintilla(SCI_GETSELECTIONSTART);
     const long end = SendScintilla(SCI_GETSELECTIONEND);
@@ -278,6 +323,22 @@ QVariant SourceEditor::inputMethodQuery(Qt::InputMethodQuery query) const {
     default:
         return QsciScintilla::inputMethodQuery(query);
     }
+}
+
+void SourceEditor::keyPressEvent(QKeyEvent* event) {
+    // The component types the character of any key it has no command for,
+    // so Alt+I would type "i". A key held with Ctrl or Alt is a command or
+    // nothing; AltGr characters come without either modifier.
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if ((mods & (Qt::ControlModifier | Qt::AltModifier)) && !event->text().isEmpty() &&
+        event->text().at(0).isPrint()) {
+        const int key = event->keyCombination().toCombined() & ~Qt::KeypadModifier;
+        if (!QsciCommand::validKey(key) || !standardCommands()->boundTo(key)) {
+            event->ignore();
+            return;
+        }
+    }
+    QsciScintilla::keyPressEvent(event);
 }
 
 void SourceEditor::mouseReleaseEvent(QMouseEvent* event) {

@@ -5,8 +5,11 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace editor {
 
@@ -38,6 +41,15 @@ public:
     // it does not move half the text to close the gap (and back at the next key).
     std::string textCopy();
 
+    // True while the selection is a block (or several ranges): commands then
+    // act on each piece the user sees, not on the span from first to last.
+    bool selectionHasPieces();
+    // The selected ranges as byte positions [start, end), in document order.
+    std::vector<std::pair<long, long>> selectionPieces();
+    // Replaces each piece with what `replacement` makes of its bytes, as one
+    // edit; the caret ends after the main piece's replacement, nothing selected.
+    void replaceEachPiece(const std::function<std::string(std::string_view)>& replacement);
+
     // The selection as stored (UTF-8) and its replacement; the caret ends
     // after the inserted text. Every byte is kept, NULs and line ends included.
     std::string_view selectedBytes();
@@ -68,6 +80,7 @@ signals:
 
 protected:
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;

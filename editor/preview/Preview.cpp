@@ -27,8 +27,19 @@ Preview::Preview(QWidget& WB, DocumentFiles& files, const DocumentState& state,
 Preview::~Preview() = default;
 
 QStringList Preview::defaultFolders() {
-    return {QCoreApplication::applicationDirPath(),
-            QStandardPaths::writableLocation(QStandardPaths::CacheLocation)};
+    return defaultFolders(QCoreApplication::applicationDirPath(),
+                          QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
+}
+
+QStringList Preview::defaultFolders(const QString& programFolder, const QString& cacheFolder) {
+    // Installed: under the system's prefix, or beside the data folder the
+    // install rules make (bin/ next to share/ostra/).
+    const bool installed = programFolder.startsWith(QStringLiteral("/usr/")) ||
+                           programFolder.startsWith(QStringLiteral("/opt/")) ||
+                           QDir(programFolder + QStringLiteral("/../share/ostra")).exists();
+    if (installed)
+        return {cacheFolder};
+    return {programFolder, cacheFolder};
 }
 
 std::optional<QString> Preview::targetStep() {

@@ -49,8 +49,11 @@ public:
     // Command1 and View Page: target step, then a new browser window.
     void openExternal();
 
-    // The default folders: the program's, then the per-user cache.
+    // The default folders: the program's, then the per-user cache. The
+    // program's only while it runs from its own build or unpacked folder: an
+    // installed program never writes beside its executable.
     static QStringList defaultFolders();
+    static QStringList defaultFolders(const QString& programFolder, const QString& cacheFolder);
 
 private:
     QWidget& WB_;

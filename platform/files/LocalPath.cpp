@@ -6,6 +6,10 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <memory>
 
 namespace platform {
 
@@ -71,6 +75,26 @@ QString recoverDialogPath(const QString& path) {
         recovered += bytes;
     }
     return core::pathFromBytes(std::string_view(recovered.constData(), recovered.size()));
+}
+
+QString absolutePath(const QString& path) {
+    if (path.isEmpty() || path.startsWith(QLatin1Char('/')))
+        return path;
+    std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
+    if (!cwd)
+        return path; // the current folder is gone: the path stays as typed
+    QByteArray relative = core::pathBytes(path);
+    while (relative.startsWith("./")) {
+        relative.remove(0, 2);
+        while (relative.startsWith('/'))
+            relative.remove(0, 1);
+    }
+    if (relative == ".")
+        relative.clear();
+    QByteArray full(cwd.get());
+    if (!full.endsWith('/'))
+        full += '/';
+    return core::pathFromBytes((full + relative).toStdString());
 }
 
 } // namespace platform

@@ -19,5 +19,9 @@ std::optional<QString> localPath(const QUrl& url);
 // matched against its folder; the one entry it stands for replaces it. The
 // path comes back unchanged when it exists or no entry matches uniquely.
 QString recoverDialogPath(const QString& path);
+// A relative path made absolute against the current folder, its bytes kept.
+// Symbolic links are not resolved and ".." is kept: "a/../b" names what the
+// file system makes of it. Leading "./" components are dropped.
+QString absolutePath(const QString& path);
 
 } // namespace platform

@@ -19,11 +19,12 @@ constexpr double kGripWidth = 32;
 constexpr double kGripHeight = 8;
 
 float readNumber(const platform::SettingsStore& store, const QString& section, const char* key,
-                 float fallback) {
+                 float fallback, bool& stored) {
     const QString text = store.read(core::kAppTitle, section, QLatin1String(key), QString());
     bool ok = false;
     const float value = text.trimmed().toFloat(&ok);
-    return ok && std::isfinite(value) ? value : fallback;
+    stored = ok && std::isfinite(value);
+    return stored ? value : fallback;
 }
 
 double px(float twips) {
@@ -70,30 +71,40 @@ QString placementText(float twips) {
 Placement readPlacement(const platform::SettingsStore& store, const QString& section,
                         float innerWidth, float innerHeight, const QList<QRect>& screens) {
     Placement p;
-    p.width = readNumber(store, section, "Width", 10620);
-    p.height = readNumber(store, section, "Height", 6030);
-    p.x = readNumber(store, section, "X", innerWidth / 2);
-    p.y = readNumber(store, section, "Y", innerHeight / 2);
-    const float state = readNumber(store, section, "WindowState", 0);
+    p.width = readNumber(store, section, "Width", 10620, p.stored.width);
+    p.height = readNumber(store, section, "Height", 6030, p.stored.height);
+    p.x = readNumber(store, section, "X", innerWidth / 2, p.stored.x);
+    p.y = readNumber(store, section, "Y", innerHeight / 2, p.stored.y);
+    bool stateStored = false;
+    const float state = readNumber(store, section, "WindowState", 0, stateStored);
     p.windowState = state == 1 || state == 2 ? static_cast<int>(state) : 0;
     if (screens.isEmpty())
         return p;
     // Each unusable value is replaced by its default, as a missing one would be.
-    if (!widthFits(p.width, screens))
+    if (!widthFits(p.width, screens)) {
         p.width = 10620;
-    if (!heightFits(p.height, screens))
+        p.stored.width = false;
+    }
+    if (!heightFits(p.height, screens)) {
         p.height = 6030;
+        p.stored.height = false;
+    }
     const auto any = [&](auto fits) {
         return std::any_of(screens.begin(), screens.end(),
                            [&](const QRect& s) { return fits(p, s); });
     };
-    if (!any(leftFits))
+    if (!any(leftFits)) {
         p.x = innerWidth / 2;
-    if (!any(topFits))
+        p.stored.x = false;
+    }
+    if (!any(topFits)) {
         p.y = innerHeight / 2;
+        p.stored.y = false;
+    }
     if (!positionFits(p, screens)) {
         p.x = innerWidth / 2;
         p.y = innerHeight / 2;
+        p.stored.x = p.stored.y = false;
     }
     return p;
 }
@@ -107,6 +118,29 @@ void writePlacement(platform::SettingsStore& store, const QString& section,
     store.write(core::kAppTitle, section, QStringLiteral("X"), placementText(placement.x));
     store.write(core::kAppTitle, section, QStringLiteral("WindowState"),
                 QString::number(placement.windowState));
+}
+
+namespace {
+
+// The start of a span of `length` moved just enough to lie within [lo, hi);
+// a longer span starts at lo.
+int clampStart(int start, int length, int lo, int hi) {
+    return std::max(lo, std::min(start, hi - length));
+}
+
+} // namespace
+
+QRect fitOnScreen(const QRect& outer, const QRect& area) {
+    const QSize size = outer.size().boundedTo(area.size());
+    return {clampStart(outer.x(), size.width(), area.left(), area.left() + area.width()),
+            clampStart(outer.y(), size.height(), area.top(), area.top() + area.height()),
+            size.width(), size.height()};
+}
+
+QRect fitInParent(const QRect& outer, const QRect& area) {
+    return {clampStart(outer.x(), outer.width(), area.left(), area.left() + area.width()),
+            clampStart(outer.y(), outer.height(), area.top(), area.top() + area.height()),
+            outer.width(), outer.height()};
 }
 
 } // namespace shell

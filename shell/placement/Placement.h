@@ -18,6 +18,14 @@ struct Placement {
     float x = 0;
     float y = 0;
     int windowState = 0;
+    // Which values came from the store; the others are defaults, standing
+    // for a missing or unusable key.
+    struct Stored {
+        bool width = false;
+        bool height = false;
+        bool x = false;
+        bool y = false;
+    } stored;
 };
 
 // Text of a single-precision number: whole numbers have no decimal point.
@@ -34,5 +42,12 @@ Placement readPlacement(const platform::SettingsStore& store, const QString& sec
 // Writes Width, Height, Y, X and WindowState, in that order.
 void writePlacement(platform::SettingsStore& store, const QString& section,
                     const Placement& placement);
+
+// A top-level window fitted to a screen's available area: moved inside it,
+// then shrunk where it is still larger.
+QRect fitOnScreen(const QRect& outer, const QRect& area);
+// A child window moved just enough to lie inside its parent's client area;
+// where it is larger, its top-left corner goes to the area's corner.
+QRect fitInParent(const QRect& outer, const QRect& area);
 
 } // namespace shell

@@ -110,4 +110,17 @@ QList<QRect> WidgetPlacementTarget::screens() const {
     return {QRect(QPoint(0, 0), all.size())};
 }
 
+bool WidgetPlacementTarget::topLevel() const {
+    return window_.isWindow();
+}
+
+QRect WidgetPlacementTarget::fitArea(const QRect& outer) const {
+    if (!window_.isWindow())
+        return window_.parentWidget() ? window_.parentWidget()->rect() : outer;
+    const QScreen* screen = QGuiApplication::screenAt(outer.center());
+    if (!screen)
+        screen = window_.screen();
+    return screen ? screen->availableGeometry() : outer;
+}
+
 } // namespace shell

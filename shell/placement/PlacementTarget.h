@@ -21,6 +21,11 @@ public:
     virtual void setOuterGeometry(const QRect& outer) = 0;
     // The areas the window must show on.
     virtual QList<QRect> screens() const = 0;
+    // A top-level window on a screen, or a child inside its parent's client area.
+    virtual bool topLevel() const = 0;
+    // Where the window placed at `outer` must lie: the available area of the
+    // screen it is on, or its parent's client area.
+    virtual QRect fitArea(const QRect& outer) const = 0;
 };
 
 // A top-level window, or an MDI sub-window inside its frame.
@@ -34,6 +39,8 @@ public:
     void setWindowState(int state) override;
     void setOuterGeometry(const QRect& outer) override;
     QList<QRect> screens() const override;
+    bool topLevel() const override;
+    QRect fitArea(const QRect& outer) const override;
 
 private:
     QWidget& window_;

@@ -224,6 +224,26 @@ TEST(frmMainCommandLine, QuotesAreRemovedAndTheWholeLineIsOnePath) {
     }
 }
 
+TEST(frmMainCommandLine, ARelativeNameIsCompletedAgainstTheCurrentFolder) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("site"));
+    const QString site = QDir(dir.path()).canonicalPath() + QStringLiteral("/site");
+    writeRaw(site + QStringLiteral("/index.html"), "<p>");
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    FakePrompts prompts;
+    RecordingPlacement placement;
+    for (const char* typed : {"site/index.html", "./site/index.html", "\"site/index.html\""}) {
+        SCOPED_TRACE(typed);
+        frmMain window(prompts, placement);
+        window.create(QString::fromUtf8(typed));
+        EXPECT_EQ(window.CurrentFile(), site + QStringLiteral("/index.html"));
+        EXPECT_EQ(window.windowTitle(), site + QStringLiteral("/index.html"));
+    }
+    QDir::setCurrent(before);
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
 TEST_F(frmMainTest, SaveOnUntitledAsksForANameAndCancelWritesNothing) {
     prompts.fileNames = {QString()};
     window->mnuSave_Click();

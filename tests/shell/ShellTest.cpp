@@ -11,6 +11,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -91,12 +92,19 @@ protected:
 TEST_F(FrameTest, FirstStartWithEmptyStore) {
     mdimain frame(prompts, settings, QString());
     frame.showDocumentWindow();
-    // Placed by the first read, set to 11000 x 9000, then read again with the
-    // defaults; the stored size is the outer one, frame included.
-    EXPECT_EQ(frame.frameGeometry().size(), QSize(708, 402));
+    // The set-up size, 11000 x 9000 twips, centred on the screen; the whole
+    // document window inside the client area.
+    const QRect screen = frame.screen()->availableGeometry();
+    EXPECT_EQ(frame.frameGeometry().size(), QSize(733, 600).boundedTo(screen.size()));
+    EXPECT_EQ(frame.frameGeometry().center().x(), screen.center().x());
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("Feldt Ostra 1.1"));
     ASSERT_TRUE(frame.isDocumentOpen());
     EXPECT_EQ(frame.documentSubWindow()->size(), QSize(666, 466));
+    EXPECT_TRUE(frame.area()->viewport()->rect().contains(frame.documentSubWindow()->geometry()));
+    // The window manager's title bar takes its room a moment later.
+    frame.resize(frame.size() - QSize(0, 60));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(frame.area()->viewport()->rect().contains(frame.documentSubWindow()->geometry()));
     EXPECT_EQ(menuBarTitles(frame),
               (QStringList{"&File", "&Edit", "Insert", "&View", "&Page", "&Help"}));
 
@@ -239,6 +247,46 @@ TEST_F(FrameTest, NewAfterExitStartsAnHtmlDocumentWhateverTypeWasChosen) {
     document->mnuExit_Click();
     frame.mnuNew_Click();
     EXPECT_EQ(document->DocumentType(), core::DocumentType::HTML);
+}
+
+TEST_F(FrameTest, CommandsFollowAReopenedDocumentWhileItsWindowIsMinimised) {
+    QTemporaryDir dir;
+    const QString css = dir.filePath(QStringLiteral("Site.CSS"));
+    QFile f(css);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("a{}");
+    f.close();
+    mdimain frame(prompts, settings, css);
+    frame.showDocumentWindow();
+    editor::frmMain* document = frame.documentWindow();
+    QAction* viewPage = document->findChild<QAction*>(QStringLiteral("mnuViewPage"));
+    ASSERT_FALSE(viewPage->isEnabled());
+    frame.documentSubWindow()->showMinimized();
+    QAction* cut = document->findChild<QAction*>(QStringLiteral("mnuCut"));
+    document->coding()->SendScintilla(QsciScintilla::SCI_SETSEL, 0UL, 0L);
+    document->mnuSelectAll_Click();
+    ASSERT_TRUE(cut->isEnabled());
+    document->mnuElements_Click(0); // typing over the selection, from the Insert menu
+    EXPECT_FALSE(cut->isEnabled());
+    document->mnuCut_Click();
+    prompts.answers = {PromptAnswer::No};
+    document->mnuExit_Click();
+    frame.mnuNew_Click(); // nothing is repainted while minimised
+    EXPECT_EQ(document->DocumentType(), core::DocumentType::HTML);
+    EXPECT_TRUE(viewPage->isEnabled());
+    EXPECT_TRUE(document->findChild<QWidget*>(QStringLiteral("Command1"))->isEnabled());
+}
+
+TEST_F(FrameTest, AltPOpensThePageMenu) {
+    mdimain frame(prompts, settings, QString());
+    frame.showDocumentWindow();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QTest::keyClick(frame.documentWindow()->coding(), Qt::Key_P, Qt::AltModifier);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->objectName(), QStringLiteral("mnuPage"));
+    popup->close();
 }
 
 TEST_F(FrameTest, TheWholeDocumentWindowCanBeScrolledTo) {

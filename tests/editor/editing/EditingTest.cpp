@@ -85,6 +85,58 @@ TEST_F(EditingTest, CutCopyPasteThroughTheirShortcutsMoveExactPlainText) {
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("<p>"));
 }
 
+TEST_F(EditingTest, ABlockSelectionIsCutCopiedAndWrappedExactlyAsShown) {
+    const QByteArray original("abcdef\nghijkl\nmnopqr");
+    writeRaw(path("block.html"), original);
+    ASSERT_TRUE(window->OpenFile(path("block.html")));
+    // The pieces the editor draws selected (in a proportional font a block
+    // spans the same pixels, not the same count of characters, on each line).
+    std::vector<std::pair<long, long>> pieces;
+    const auto selectBlock = [&] { // as a user makes it
+        coding->SendScintilla(QsciScintilla::SCI_GOTOPOS, 0UL);
+        key(Qt::Key_Right, Qt::NoModifier);
+        for (Qt::Key k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right})
+            key(k, Qt::AltModifier | Qt::ShiftModifier);
+        ASSERT_TRUE(coding->selectionHasPieces());
+        pieces = coding->selectionPieces();
+        ASSERT_EQ(pieces.size(), 3u);
+    };
+    // What each piece becomes, the rest of the text kept.
+    const auto eachPiece = [&](const std::function<QByteArray(const QByteArray&)>& make) {
+        QByteArray out;
+        long at = 0;
+        for (const auto& [start, end] : pieces) {
+            out += original.mid(at, start - at) + make(original.mid(start, end - start));
+            at = end;
+        }
+        return out + original.mid(at);
+    };
+    selectBlock();
+    key(Qt::Key_C);
+    QByteArray copied;
+    for (const auto& [start, end] : pieces)
+        copied += original.mid(start, end - start) + "\n";
+    EXPECT_EQ(QApplication::clipboard()->text().toUtf8(), copied);
+    EXPECT_EQ(text(), original);
+
+    window->mnuElements_Click(1); // "B"
+    EXPECT_EQ(text(), eachPiece([](const QByteArray& p) { return "<B>" + p + "</B>"; }));
+    key(Qt::Key_Z); // one edit
+    EXPECT_EQ(text(), original);
+
+    selectBlock();
+    key(Qt::Key_X);
+    key(Qt::Key_S);
+    EXPECT_EQ(readRaw(path("block.html")), eachPiece([](const QByteArray&) { return ""; }));
+    EXPECT_EQ(readRaw(path("block.html")).size(), original.size() - copied.size() + 3);
+
+    // Saving put the caret at the start; the block comes back where it was,
+    // as a block, one piece a line.
+    coding->SendScintilla(QsciScintilla::SCI_GOTOPOS, static_cast<unsigned long>(pieces[0].first));
+    key(Qt::Key_V);
+    EXPECT_EQ(text(), original);
+}
+
 TEST_F(EditingTest, PasteWithNoTextOnTheClipboardDeletesTheSelection) {
     setText("abc");
     QApplication::clipboard()->clear();
@@ -126,6 +178,26 @@ TEST_F(EditingTest, SelectAllCoversEveryCharacterAndFocusesTheEditor) {
     EXPECT_TRUE(window->menus().mnuCopy->isEnabled());
     window->mnuCopy_Click();
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("a\r\nb\r\n\u00e9"));
+}
+
+TEST_F(EditingTest, KeysWithCtrlOrAltThatNoCommandTakesTypeNothing) {
+    setText("ab");
+    coding->SendScintilla(QsciScintilla::SCI_GOTOPOS, 1UL);
+    const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> unbound = {
+        {Qt::Key_I, Qt::AltModifier},
+        {Qt::Key_X, Qt::AltModifier},
+        {Qt::Key_Q, Qt::AltModifier},
+        {Qt::Key_Equal, Qt::ControlModifier},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier},
+        {Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier},
+    };
+    for (const auto& [k, mods] : unbound)
+        key(k, mods);
+    EXPECT_EQ(coding->text(), QStringLiteral("ab"));
+    key(Qt::Key_Z, Qt::NoModifier); // plain keys still type
+    key(Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(coding->text(), QStringLiteral("azb"));
+    EXPECT_EQ(coding->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS), 3); // Ctrl+Right moved
 }
 
 TEST_F(EditingTest, UndoAndRedoStillWork) {

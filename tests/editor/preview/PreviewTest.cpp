@@ -1,3 +1,4 @@
+#include "editor/preview/Preview.h"
 #include "anybutton/AnyButton.h"
 #include "editor/editing/DocumentMenus.h"
 #include "editor/editing/SourceEditor.h"
@@ -208,6 +209,28 @@ TEST_F(PreviewTest, CommandStateFollowsEveryInputAtOnce) {
 
     ASSERT_TRUE(window->SaveFile(path(QStringLiteral("x.xml"))));
     EXPECT_EQ(window->DocumentType(), DocumentType::XML);
+}
+
+TEST(PreviewFolders, AnInstalledProgramNeverWritesBesideItsExecutable) {
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("share/ostra")));
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    const QString cache = QStringLiteral("/home/u/.cache/ostra");
+    struct Case {
+        QString programFolder;
+        QStringList expected;
+    };
+    const std::vector<Case> cases = {
+        {QStringLiteral("/home/u/ostra/build/app"),
+         {QStringLiteral("/home/u/ostra/build/app"), cache}},
+        {prefix.filePath(QStringLiteral("bin")), {cache}},
+        {QStringLiteral("/usr/bin"), {cache}},
+        {QStringLiteral("/usr/local/bin"), {cache}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.programFolder.toStdString());
+        EXPECT_EQ(editor::Preview::defaultFolders(c.programFolder, cache), c.expected);
+    }
 }
 
 TEST(BrowserCommands, TheBrowserVariableIsAListOfCommandsWithTheUrlInPlaceOfPercentS) {
