@@ -42,7 +42,7 @@ frmMain::frmMain(platform::Prompts& prompts, PlacementMemory& placement, QWidget
     setWindowTitle(QStringLiteral("Ostra Document"));
     setAcceptDrops(true);
     buildControls();
-    files_ = std::make_unique<DocumentFiles>(*this, prompts_, *coding_, state_, [this] {
+    files_ = std::make_unique<DocumentFiles>(this, prompts_, *coding_, state_, [this] {
         refreshCommandState();
         emit currentFileChanged(state_.CurrentFile);
     });
@@ -72,7 +72,8 @@ void frmMain::setRecovery(const RecoveryStore& store, RecoveryKeeper::Timing tim
 void frmMain::offerRecovery() {
     recovery_->offerLeftBehind(prompts_, this, [this](RecoveryCopy&& copy) {
         Option1_[static_cast<size_t>(copy.type)]->setChecked(true);
-        files_->loadRecovered(std::move(copy));
+        files_->loadRecovered(copy.file, copy.encoding, copy.lineEnd, copy.text);
+        coding_->setFocus();
     });
 }
 
@@ -168,7 +169,10 @@ void frmMain::loadStep() {
 }
 
 bool frmMain::OpenFile(const QString& path) {
-    return files_->OpenFile(path);
+    if (!files_->OpenFile(path))
+        return false;
+    coding_->setFocus();
+    return true;
 }
 
 bool frmMain::SaveFile(const QString& path) {

@@ -3,9 +3,8 @@
 #include "core/AppIdentity.h"
 #include "editor/document/DocumentReader.h"
 #include "editor/document/DocumentState.h"
+#include "editor/document/DocumentText.h"
 #include "editor/document/DocumentWriter.h"
-#include "editor/editing/SourceEditor.h"
-#include "editor/recovery/RecoveryCopy.h"
 #include "platform/files/LocalPath.h"
 #include "platform/prompts/Prompts.h"
 
@@ -34,36 +33,36 @@ const QString kFileFilter =
 
 } // namespace
 
-DocumentFiles::DocumentFiles(QWidget& window, platform::Prompts& prompts, SourceEditor& coding,
+DocumentFiles::DocumentFiles(QWidget* window, platform::Prompts& prompts, DocumentText& text,
                              DocumentState& state, std::function<void()> changed)
-    : window_(window), prompts_(prompts), coding_(coding), state_(state),
-      changed_(std::move(changed)) {}
+    : window_(window), prompts_(prompts), text_(text), state_(state), changed_(std::move(changed)) {
+}
 
 void DocumentFiles::loadDefaultPage() {
     state_.encoding = TextEncoding::Utf8;
     state_.lineEnd = LineEnd::CrLf;
-    coding_.setLineEnd(state_.lineEnd);
+    text_.setLineEnd(state_.lineEnd);
     // From the save point, so the new text is a change however the old one stood.
-    coding_.setModified(false);
-    coding_.replaceText(kDefaultPage);
-    coding_.SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
+    text_.setSavePoint();
+    text_.replaceText(kDefaultPage);
+    text_.clearUndoHistory();
     // The default page is unsaved but untouched: Open may replace it without asking.
-    coding_.setModified(false);
+    text_.setSavePoint();
 }
 
-void DocumentFiles::loadRecovered(RecoveryCopy&& copy) {
-    state_.encoding = copy.encoding;
-    state_.lineEnd = copy.lineEnd;
-    coding_.setLineEnd(state_.lineEnd);
+void DocumentFiles::loadRecovered(const QString& file, TextEncoding encoding, LineEnd lineEnd,
+                                  std::string_view text) {
+    state_.encoding = encoding;
+    state_.lineEnd = lineEnd;
+    text_.setLineEnd(state_.lineEnd);
     // An undoable change from the save point: the text counts as unsaved, as
     // it was (emptying the undo history would make it the saved state).
-    coding_.setModified(false);
-    coding_.replaceText(copy.text);
-    state_.CurrentFile = copy.file;
+    text_.setSavePoint();
+    text_.replaceText(text);
+    state_.CurrentFile = file;
     state_.IsSaved = false;
     changed_();
-    coding_.moveCaretToStart();
-    coding_.setFocus();
+    text_.moveCaretToStart();
 }
 
 bool DocumentFiles::OpenFile(const QString& path) {
@@ -72,7 +71,7 @@ bool DocumentFiles::OpenFile(const QString& path) {
         showError(reader.errorMessage());
         return false;
     }
-    if (!coding_.loadFrom(reader)) {
+    if (!text_.loadFrom(reader)) {
         showError(reader.errorMessage());
         return false;
     }
@@ -81,15 +80,14 @@ bool DocumentFiles::OpenFile(const QString& path) {
     changed_();
     state_.encoding = reader.info().encoding;
     state_.lineEnd = reader.info().lineEnd;
-    coding_.setLineEnd(state_.lineEnd);
-    coding_.moveCaretToStart();
-    coding_.setModified(false);
-    coding_.setFocus();
+    text_.setLineEnd(state_.lineEnd);
+    text_.moveCaretToStart();
+    text_.setSavePoint();
     return true;
 }
 
 bool DocumentFiles::write(const QString& path, Report report) {
-    const WriteResult result = writeDocument(path, coding_.textBytes(), state_.encoding);
+    const WriteResult result = writeDocument(path, text_.textBytes(), state_.encoding);
     if (!result.ok) {
         if (report == Report::Tell)
             showError(result.errorMessage);
@@ -105,8 +103,8 @@ bool DocumentFiles::SaveFile(const QString& path) {
     state_.CurrentFile = path;
     state_.IsSaved = true;
     changed_();
-    coding_.moveCaretToStart();
-    coding_.setModified(false);
+    text_.moveCaretToStart();
+    text_.setSavePoint();
     return true;
 }
 
@@ -115,7 +113,7 @@ bool DocumentFiles::savePreviewCopy(const QString& path) {
         return false;
     state_.CurrentFile.clear();
     state_.IsSaved = false;
-    coding_.moveCaretToStart();
+    text_.moveCaretToStart();
     return true;
 }
 
@@ -132,7 +130,7 @@ bool DocumentFiles::saveAs() {
 
 bool DocumentFiles::settleUnsavedChanges() {
     const PromptAnswer answer = prompts_.message(
-        &window_, QStringLiteral("You did not save your file. Do you want to save the page?"),
+        window_, QStringLiteral("You did not save your file. Do you want to save the page?"),
         QStringLiteral("New Document"), PromptIcon::None, PromptButtons::YesNoCancel);
     switch (answer) {
     case PromptAnswer::Yes:
@@ -147,15 +145,15 @@ bool DocumentFiles::settleUnsavedChanges() {
 
 QString DocumentFiles::ShowFileDialog(int mode) {
     const QString path = platform::recoverDialogPath(
-        mode == 1 ? prompts_.openFileName(&window_, lastDialogPath_, kFileFilter)
-                  : prompts_.saveFileName(&window_, lastDialogPath_, kFileFilter));
+        mode == 1 ? prompts_.openFileName(window_, lastDialogPath_, kFileFilter)
+                  : prompts_.saveFileName(window_, lastDialogPath_, kFileFilter));
     if (!path.isEmpty())
         lastDialogPath_ = path;
     return path;
 }
 
 void DocumentFiles::showError(const QString& message) {
-    prompts_.message(&window_, message, core::kAppTitle, PromptIcon::Critical, PromptButtons::Ok);
+    prompts_.message(window_, message, core::kAppTitle, PromptIcon::Critical, PromptButtons::Ok);
 }
 
 } // namespace editor

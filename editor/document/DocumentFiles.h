@@ -1,8 +1,11 @@
 #pragma once
 
+#include "editor/document/TextEncoding.h"
+
 #include <QString>
 
 #include <functional>
+#include <string_view>
 
 class QWidget;
 
@@ -12,23 +15,24 @@ class Prompts;
 
 namespace editor {
 
-class SourceEditor;
+class DocumentText;
 struct DocumentState;
-struct RecoveryCopy;
 
 // The file lifecycle of the document window: opening, saving, the file
 // dialogs and the save question. `changed` runs after every change of the
 // document state, so captions and command states follow at once.
 class DocumentFiles {
 public:
-    DocumentFiles(QWidget& window, platform::Prompts& prompts, SourceEditor& coding,
+    // `window` is the parent of the dialogs and messages (none: no parent).
+    DocumentFiles(QWidget* window, platform::Prompts& prompts, DocumentText& text,
                   DocumentState& state, std::function<void()> changed);
 
     // Replaces the text with the default page, untitled and untouched.
     void loadDefaultPage();
     // Puts back a document from its recovery copy: its text, file name and
     // encoding, with its changes unsaved.
-    void loadRecovered(RecoveryCopy&& copy);
+    void loadRecovered(const QString& file, TextEncoding encoding, LineEnd lineEnd,
+                       std::string_view text);
     bool OpenFile(const QString& path);
     bool SaveFile(const QString& path);
     // Writes the text to a preview file: like SaveFile, but failures are not
@@ -50,9 +54,9 @@ private:
     // Writes the text; keeps the encoding actually written.
     bool write(const QString& path, Report report);
 
-    QWidget& window_;
+    QWidget* window_;
     platform::Prompts& prompts_;
-    SourceEditor& coding_;
+    DocumentText& text_;
     DocumentState& state_;
     std::function<void()> changed_;
     QString lastDialogPath_;

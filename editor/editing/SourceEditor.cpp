@@ -402,6 +402,21 @@ void SourceEditor::moveCaretToStart() {
     SendScintilla(SCI_GOTOPOS, 0UL);
 }
 
+void SourceEditor::clearUndoHistory() {
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+}
+
+void SourceEditor::addListener(Listener& listener) {
+    // The update notice follows every change of the text; the save point's
+    // notice, every load, save and reset.
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [&listener](int updated) {
+        if (updated & SC_UPDATE_CONTENT)
+            listener.textEdited();
+    });
+    connect(this, &QsciScintilla::modificationChanged, this,
+            [&listener](bool modified) { listener.savePointChanged(modified); });
+}
+
 void SourceEditor::recolor(int start, int) {
     // Drawing styles what it shows, up from the first unstyled position.
     if (start < SendScintilla(SCI_GETENDSTYLED))

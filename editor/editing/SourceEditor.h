@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/document/DocumentText.h"
 #include "editor/document/TextEncoding.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -16,8 +17,8 @@ namespace editor {
 class DocumentReader;
 
 // The source editor `coding`: a plain-text QScintilla editor that keeps every
-// byte and line end of the text it is given.
-class SourceEditor : public QsciScintilla {
+// byte and line end of the text it is given. It holds the document's text.
+class SourceEditor : public QsciScintilla, public DocumentText {
     Q_OBJECT
 public:
     explicit SourceEditor(QWidget* parent = nullptr);
@@ -31,15 +32,20 @@ public:
     // A document this large is held without style bytes, which would double it.
     static constexpr qint64 kUnstyledFrom = 32 << 20;
 
-    // Replaces the whole text with what the reader yields, without undo history.
-    // On a read failure the text stays as it was.
-    bool loadFrom(DocumentReader& reader);
-    void replaceText(std::string_view utf8);
-    // The whole text as the editor holds it (UTF-8); valid until the next edit.
-    std::string_view textBytes();
-    // A copy of the whole text taken around the editor's gap, so that taking
-    // it does not move half the text to close the gap (and back at the next key).
-    std::string textCopy();
+    // The document's text (see DocumentText).
+    bool loadFrom(DocumentReader& reader) override;
+    void replaceText(std::string_view utf8) override;
+    std::string_view textBytes() override;
+    // Taken around the editor's gap, so that taking it does not move half
+    // the text to close the gap (and back at the next key).
+    std::string textCopy() override;
+    void setSavePoint() override { setModified(false); }
+    bool isModified() const override { return QsciScintilla::isModified(); }
+    void clearUndoHistory() override;
+    void setLineEnd(LineEnd lineEnd) override;
+    // Caret to the start of the text, scrolled into view.
+    void moveCaretToStart() override;
+    void addListener(Listener& listener) override;
 
     // True while the selection is a block (or several ranges): commands then
     // act on each piece the user sees, not on the span from first to last.
@@ -62,9 +68,6 @@ public:
     // Selects the whole text without copying it anywhere.
     void selectWholeText();
 
-    void setLineEnd(LineEnd lineEnd);
-    // Caret to the start of the text, scrolled into view.
-    void moveCaretToStart();
     // Removes the editor's own key bindings for keys the window's menus use.
     void releaseKeys(const QList<QKeySequence>& keys);
     // Styles again from `start` as the text is drawn, never the whole text at once.

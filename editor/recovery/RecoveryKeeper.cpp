@@ -1,7 +1,6 @@
 #include "editor/recovery/RecoveryKeeper.h"
 
 #include "core/AppIdentity.h"
-#include "editor/editing/SourceEditor.h"
 #include "editor/recovery/RecoveryStore.h"
 #include "platform/prompts/Prompts.h"
 
@@ -11,23 +10,17 @@ using platform::PromptAnswer;
 using platform::PromptButtons;
 using platform::PromptIcon;
 
-RecoveryKeeper::RecoveryKeeper(SourceEditor& coding, Snapshot snapshot, const RecoveryStore& store,
+RecoveryKeeper::RecoveryKeeper(DocumentText& text, Snapshot snapshot, const RecoveryStore& store,
                                Timing timing, QObject* parent)
-    : QObject(parent), coding_(coding), snapshot_(std::move(snapshot)), store_(store),
-      timing_(timing), writer_(store) {
+    : QObject(parent), text_(text), snapshot_(std::move(snapshot)), store_(store), timing_(timing),
+      writer_(store) {
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::writeNow);
-    // The editor's update notice follows every change of the text; the save
-    // point's notice, every load, save and reset.
-    connect(&coding_, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
-        if (updated & QsciScintillaBase::SC_UPDATE_CONTENT)
-            changed();
-    });
-    connect(&coding_, &QsciScintilla::modificationChanged, this, &RecoveryKeeper::changed);
+    text_.addListener(*this);
 }
 
 void RecoveryKeeper::changed() {
-    if (!coding_.isModified()) {
+    if (!text_.isModified()) {
         discard();
         return;
     }
@@ -42,7 +35,7 @@ void RecoveryKeeper::changed() {
 }
 
 void RecoveryKeeper::writeNow() {
-    if (!coding_.isModified())
+    if (!text_.isModified())
         return;
     writer_.write(snapshot_());
     mayHaveCopy_ = true;

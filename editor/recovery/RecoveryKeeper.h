@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/document/DocumentText.h"
 #include "editor/recovery/RecoveryWriter.h"
 
 #include <QElapsedTimer>
@@ -18,14 +19,12 @@ class Prompts;
 namespace editor {
 
 class RecoveryStore;
-class SourceEditor;
-struct DocumentState;
 
 // Keeps a recovery copy of the document while it has unsaved changes: a short
 // while after the user stops typing, and at least every few seconds while
 // they go on. No timer runs while nothing is unsaved. The copy goes when the
 // text is saved, loaded or reset, and when the document is closed.
-class RecoveryKeeper : public QObject {
+class RecoveryKeeper : public QObject, private DocumentText::Listener {
     Q_OBJECT
 public:
     struct Timing {
@@ -34,8 +33,8 @@ public:
     };
     using Snapshot = std::function<RecoveryCopy()>;
 
-    RecoveryKeeper(SourceEditor& coding, Snapshot snapshot, const RecoveryStore& store,
-                   Timing timing, QObject* parent);
+    RecoveryKeeper(DocumentText& text, Snapshot snapshot, const RecoveryStore& store, Timing timing,
+                   QObject* parent);
 
     // The document was closed (saved, or its changes declined): nothing to recover.
     void discard();
@@ -49,10 +48,12 @@ public:
                          const std::function<void(RecoveryCopy&&)>& restore);
 
 private:
+    void textEdited() override { changed(); }
+    void savePointChanged(bool) override { changed(); }
     void changed();
     void writeNow();
 
-    SourceEditor& coding_;
+    DocumentText& text_;
     Snapshot snapshot_;
     const RecoveryStore& store_;
     Timing timing_;
