@@ -3,11 +3,11 @@
 #include "anybutton/AnyButton.h"
 #include "core/AppIdentity.h"
 #include "core/Twips.h"
-#include "editor/MenuWiring.h"
+#include "editor/DocumentCommands.h"
 #include "editor/PlacementMemory.h"
 #include "editor/commands/CommandStateView.h"
+#include "editor/commands/DocumentMenus.h"
 #include "editor/document/DocumentFiles.h"
-#include "editor/editing/DocumentMenus.h"
 #include "editor/editing/EditingCommands.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/editing/SyntaxColouring.h"
@@ -36,8 +36,7 @@ using platform::PromptButtons;
 using platform::PromptIcon;
 
 frmMain::frmMain(platform::Prompts& prompts, PlacementMemory& placement, QWidget* parent)
-    : QWidget(parent), prompts_(prompts), placement_(placement),
-      menus_(std::make_unique<DocumentMenus>(this)) {
+    : QWidget(parent), prompts_(prompts), placement_(placement), menus_(buildDocumentMenus(this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Ostra Document"));
     setAcceptDrops(true);
@@ -140,11 +139,11 @@ void frmMain::create(const QString& commandLine) {
     // completed against it.
     if (!commandLine.isEmpty())
         OpenFile(platform::absolutePath(QString(commandLine).remove(QLatin1Char('"'))));
-    QMenu& insert = *menus_->mnuInsert;
-    elements_->buildElementsMenu(insert, menus_->mnuElements);
-    for (int i = 0; i < menus_->mnuElements.size(); ++i)
-        connect(menus_->mnuElements[i], &QAction::triggered, this,
-                [this, i] { mnuElements_Click(i); });
+    // Item 0 is the design-time placeholder; the element buttons add the rest.
+    QList<QAction*> mnuElements{menus_->action(QStringLiteral("mnuElements_0"))};
+    elements_->buildElementsMenu(*menus_->menu(QStringLiteral("mnuInsert")), mnuElements);
+    for (int i = 0; i < mnuElements.size(); ++i)
+        connect(mnuElements[i], &QAction::triggered, this, [this, i] { mnuElements_Click(i); });
     platform::resizeNormal(*outerWindow(),
                            QSize(core::twipsToPixels(10000), core::twipsToPixels(7000)));
     runLayout();
@@ -192,34 +191,14 @@ void frmMain::mnuOpen_Click() {
         OpenFile(path);
 }
 
-void frmMain::mnuSave_Click() {
-    files_->save();
-}
-
-void frmMain::mnuSaveAs_Click() {
-    files_->saveAs();
-}
-
 void frmMain::mnuExit_Click() {
     placement_.SavePlacement(*outerWindow());
     outerWindow()->close();
 }
 
-void frmMain::mnuCut_Click() {
-    editing_->cut();
-}
-
-void frmMain::mnuCopy_Click() {
-    editing_->copy();
-}
-
 void frmMain::mnuPaste_Click() {
     if (!editing_->paste())
         files_->showError(QStringLiteral("There is not enough memory to paste this text."));
-}
-
-void frmMain::mnuSelectAll_Click() {
-    editing_->selectAll();
 }
 
 void frmMain::Command2_Click(int index) {
@@ -232,11 +211,6 @@ void frmMain::Command1_Click() {
     preview_->openExternal();
 }
 
-void frmMain::mnuViewPage_Click() {
-    // The same as the button, also while the Tools panel that holds it is hidden.
-    Command1_Click();
-}
-
 void frmMain::XTab_Click(int) {
     preview_->navigateEmbedded();
 }
@@ -246,16 +220,18 @@ void frmMain::mnuElements_Click(int index) {
     Command2_Click(index);
 }
 
-void frmMain::toggleTools(bool wasChecked) {
-    Frame1_->setVisible(!wasChecked);
-    menus_->mnuTools->setChecked(!wasChecked);
+void frmMain::toggleTools() {
+    QAction* item = menus_->action(QStringLiteral("mnuTools"));
+    Frame1_->setVisible(!item->isChecked());
+    item->setChecked(!item->isChecked());
     runLayout();
     refreshCommandState();
 }
 
-void frmMain::toggleBottomBar(bool wasChecked) {
-    picBottomBar_->setVisible(!wasChecked);
-    menus_->mnuBottomBar->setChecked(!wasChecked);
+void frmMain::toggleBottomBar() {
+    QAction* item = menus_->action(QStringLiteral("mnuBottomBar"));
+    picBottomBar_->setVisible(!item->isChecked());
+    item->setChecked(!item->isChecked());
     runLayout();
     refreshCommandState();
 }
@@ -267,7 +243,7 @@ void frmMain::Label1_Click() {
 }
 
 void frmMain::coding_MouseUp(const QPoint& globalPos) {
-    menus_->mnupopup->popup(globalPos);
+    menus_->popup()->popup(globalPos);
 }
 
 void frmMain::coding_FilesDropped(const QStringList& paths) {
@@ -295,8 +271,7 @@ void frmMain::refreshCommandState() {
     in.option = DocumentType();
     // Asked of the editor itself: its own selection flag follows only its repaints.
     in.selectionEmpty = coding_->SendScintilla(QsciScintilla::SCI_GETSELECTIONEMPTY) != 0;
-    applyCommandState(computeCommandState(readCommandInputs(in, *menus_)), *menus_, *this, Option1_,
-                      elements_->Command1());
+    applyCommandState(computeCommandState(in), *menus_, *this, Option1_, elements_->Command1());
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

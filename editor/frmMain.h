@@ -59,30 +59,28 @@ public:
     void setRecovery(const RecoveryStore& store, RecoveryKeeper::Timing timing = {});
 
     SourceEditor* coding() const { return coding_; }
+    DocumentFiles& files() const { return *files_; }
+    EditingCommands& editing() const { return *editing_; }
     TabControl* XTab() const { return XTab_; }
     const DocumentMenus& menus() const { return *menus_; }
     const ElementButtons& elements() const { return *elements_; }
     // The sub-window around this widget inside the frame, or this widget alone.
     QWidget* outerWindow();
 
-    // Menu commands.
+    // Commands with more to them than one call of a room (the menu rows run
+    // the rest, see DocumentCommands).
     void mnuNew_Click();
     void mnuOpen_Click();
-    void mnuSave_Click();
-    void mnuSaveAs_Click();
     void mnuExit_Click();
-    void mnuCut_Click();
-    void mnuCopy_Click();
     void mnuPaste_Click();
-    void mnuSelectAll_Click();
     void mnuElements_Click(int index);
     void Command2_Click(int index);
+    // Command1 and View Page: the page in the user's browser.
     void Command1_Click();
-    void mnuViewPage_Click();
     void XTab_Click(int previousTab);
-    // Panel toggles; `wasChecked` is the menu item's check mark before the click.
-    void toggleTools(bool wasChecked);
-    void toggleBottomBar(bool wasChecked);
+    // Panel toggles: each flips its panel and its menu item's check mark.
+    void toggleTools();
+    void toggleBottomBar();
     void Label1_Click();
 
     // Lays out the tab control, editor, browser and panels for the current size.

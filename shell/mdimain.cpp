@@ -2,7 +2,7 @@
 
 #include "core/AppIdentity.h"
 #include "core/Twips.h"
-#include "editor/editing/DocumentMenus.h"
+#include "editor/commands/DocumentMenus.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/frmMain.h"
 #include "platform/desktop/KeyStates.h"

@@ -5,6 +5,7 @@
 //   QT_QPA_PLATFORM=offscreen bench_memory_peak open|copy FILE
 #include "support/BenchPages.h"
 
+#include <QAction>
 #include <QApplication>
 
 #include <cstdio>
@@ -24,8 +25,8 @@ int main(int argc, char** argv) {
     }
     w.repaint();
     if (std::strcmp(argv[1], "copy") == 0) {
-        w.window.mnuSelectAll_Click();
-        w.window.mnuCopy_Click();
+        w.window.findChild<QAction*>(QStringLiteral("mnuSelectAll"))->trigger();
+        w.window.findChild<QAction*>(QStringLiteral("mnuCopy"))->trigger();
         w.repaint();
     }
     std::printf("peak_MiB %.1f window_MiB %.1f\n", bench::peakMiB(), before);

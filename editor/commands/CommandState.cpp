@@ -12,13 +12,7 @@ CommandState computeCommandState(const CommandInputs& in) {
         s.option = option;
     }
     s.previewEnabled = option != core::DocumentType::CSS;
-    s.cutEnabled = !in.selectionEmpty;
-    s.copyEnabled = !in.selectionEmpty;
-    s.pasteTwinEnabled = in.pasteEnabled;
-    s.toolsTwinEnabled = in.toolsEnabled;
-    s.barTwinEnabled = in.barEnabled;
-    s.toolsTwinChecked = in.toolsChecked;
-    s.barTwinChecked = s.barChecked;
+    s.selectionEnabled = !in.selectionEmpty;
     return s;
 }
 

@@ -1,7 +1,7 @@
 #include "editor/commands/CommandStateView.h"
 
 #include "anybutton/AnyButton.h"
-#include "editor/editing/DocumentMenus.h"
+#include "editor/commands/DocumentMenus.h"
 
 #include <QAction>
 #include <QRadioButton>
@@ -9,18 +9,30 @@
 
 namespace editor {
 
-CommandInputs readCommandInputs(CommandInputs in, const DocumentMenus& m) {
-    in.toolsChecked = m.mnuTools->isChecked();
-    in.pasteEnabled = m.mnuPaste->isEnabled();
-    in.toolsEnabled = m.mnuTools->isEnabled();
-    in.barEnabled = m.mnuBottomBar->isEnabled();
-    return in;
+namespace {
+
+void applyRow(const MenuRow& row, const CommandState& s, const DocumentMenus& m) {
+    QAction* action = m.action(QLatin1String(row.name));
+    if (row.kind == RowKind::Twin) {
+        const QAction* main = m.action(QLatin1String(row.twinOf));
+        action->setEnabled(main->isEnabled());
+        if (action->isCheckable())
+            action->setChecked(main->isChecked());
+        return;
+    }
+    if (row.enabled == EnabledRule::WithSelection)
+        action->setEnabled(s.selectionEnabled);
+    else if (row.enabled == EnabledRule::WithPreview)
+        action->setEnabled(s.previewEnabled);
+    if (row.checked == CheckRule::BarShown)
+        action->setChecked(s.barChecked);
 }
+
+} // namespace
 
 void applyCommandState(const CommandState& s, const DocumentMenus& m, QWidget& window,
                        const std::array<QRadioButton*, 4>& options,
                        anybutton::AnyButton* Command1) {
-    m.mnuBottomBar->setChecked(s.barChecked);
     if (s.caption)
         window.setWindowTitle(*s.caption);
     if (s.option)
@@ -28,16 +40,10 @@ void applyCommandState(const CommandState& s, const DocumentMenus& m, QWidget& w
     // Each set of Enabled repaints the button: set it only when it changes.
     if (Command1 && Command1->control().Enabled() != s.previewEnabled)
         Command1->setEnabled(s.previewEnabled);
-    m.mnuViewPage->setEnabled(s.previewEnabled);
-    m.mnuCut->setEnabled(s.cutEnabled);
-    m.mnuCopy->setEnabled(s.copyEnabled);
-    m.mnu_cut->setEnabled(s.cutEnabled);
-    m.mnu_Copy->setEnabled(s.copyEnabled);
-    m.mnu_Paste->setEnabled(s.pasteTwinEnabled);
-    m.mnu_Tools->setEnabled(s.toolsTwinEnabled);
-    m.mnu_BottomBar->setEnabled(s.barTwinEnabled);
-    m.mnu_Tools->setChecked(s.toolsTwinChecked);
-    m.mnu_BottomBar->setChecked(s.barTwinChecked);
+    for (const MenuRow& row : m.rows()) {
+        if (row.kind == RowKind::Item || row.kind == RowKind::Twin)
+            applyRow(row, s, m);
+    }
 }
 
 } // namespace editor

@@ -5,20 +5,19 @@
 #include <array>
 
 class QRadioButton;
+class QWidget;
 
 namespace anybutton {
 class AnyButton;
 }
-class QWidget;
 
 namespace editor {
 
 class DocumentMenus;
 
-// Completes the inputs with what the menus hold (enabled states, check marks).
-CommandInputs readCommandInputs(CommandInputs in, const DocumentMenus& menus);
-
-// Shows a computed command state on the window, its options and its menus.
+// Shows a computed command state on the window, its options, its preview
+// button and its menus: each item by its row's rule, each context-menu twin
+// as its main item, in row order.
 void applyCommandState(const CommandState& s, const DocumentMenus& menus, QWidget& window,
                        const std::array<QRadioButton*, 4>& options, anybutton::AnyButton* Command1);
 

@@ -1,9 +1,10 @@
 #include "editor/frmMain.h"
-#include "editor/editing/DocumentMenus.h"
+#include "editor/commands/DocumentMenus.h"
 #include "editor/editing/SourceEditor.h"
 #include "support/Drops.h"
 #include "support/FakePrompts.h"
 #include "support/Files.h"
+#include "support/Menus.h"
 #include "support/RecordingPlacement.h"
 
 #include <QAction>
@@ -119,11 +120,11 @@ TEST_F(frmMainTest, MenuTreeHasEveryCaptionShortcutAndState) {
         EXPECT_EQ(action->isVisible(), item.visible);
         EXPECT_EQ(action->isEnabled(), item.enabled);
     }
-    const auto& m = window->menus();
-    EXPECT_TRUE(m.mnuTools->isChecked());
-    EXPECT_TRUE(m.mnuBottomBar->isChecked());
-    EXPECT_EQ(m.mnuFile->actions().size(), 7);
-    EXPECT_TRUE(m.mnufileCut->isSeparator());
+    const auto m = [&](const char* name) { return menuItem(*window, name); };
+    EXPECT_TRUE(m("mnuTools")->isChecked());
+    EXPECT_TRUE(m("mnuBottomBar")->isChecked());
+    EXPECT_EQ(m("mnuFile")->menu()->actions().size(), 7);
+    EXPECT_TRUE(m("mnufileCut")->isSeparator());
 }
 
 TEST_F(frmMainTest, ControlsSitAtTheirDesignGeometryAfterTheFirstLayout) {
@@ -246,27 +247,27 @@ TEST(frmMainCommandLine, ARelativeNameIsCompletedAgainstTheCurrentFolder) {
 
 TEST_F(frmMainTest, SaveOnUntitledAsksForANameAndCancelWritesNothing) {
     prompts.fileNames = {QString()};
-    window->mnuSave_Click();
+    trigger(*window, "mnuSave");
     EXPECT_EQ(prompts.dialogs, QStringList{QStringLiteral("save")});
     EXPECT_FALSE(window->IsSaved());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 
     // A name typed without extension gets none; the default page goes out byte for byte.
     prompts.fileNames = {path(QStringLiteral("page"))};
-    window->mnuSave_Click();
+    trigger(*window, "mnuSave");
     EXPECT_EQ(readRaw(path(QStringLiteral("page"))), kDefaultPage);
     EXPECT_EQ(window->CurrentFile(), path(QStringLiteral("page")));
     EXPECT_TRUE(window->IsSaved());
 
     // Titled now: Save writes without a dialog.
-    window->mnuSave_Click();
+    trigger(*window, "mnuSave");
     EXPECT_EQ(prompts.dialogs.size(), 2);
 }
 
 TEST_F(frmMainTest, FileDialogOffersOneFilterAndStartsAtTheLastChoice) {
     prompts.fileNames = {path(QStringLiteral("one.html")), QString()};
-    window->mnuSaveAs_Click();
-    window->mnuOpen_Click();
+    trigger(*window, "mnuSaveAs");
+    trigger(*window, "mnuOpen");
     EXPECT_EQ(prompts.dialogs, (QStringList{QStringLiteral("save"), QStringLiteral("open")}));
     EXPECT_EQ(prompts.startPaths, (QStringList{QString(), path(QStringLiteral("one.html"))}));
     EXPECT_EQ(prompts.filters[0],
@@ -335,21 +336,21 @@ TEST_F(frmMainTest, OpenAsksFirstOnlyWhenTheTextWasEdited) {
     writeRaw(path(QStringLiteral("b.html")), "b");
     // The untouched default page is replaced without a question.
     prompts.fileNames = {path(QStringLiteral("b.html"))};
-    window->mnuOpen_Click();
+    trigger(*window, "mnuOpen");
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(text(), QByteArray("b"));
 
     showAndFocusEditor();
     type("x");
     prompts.answers = {PromptAnswer::Cancel};
-    window->mnuOpen_Click();
+    trigger(*window, "mnuOpen");
     EXPECT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.dialogs.size(), 1); // cancelled before the dialog
     EXPECT_EQ(text(), QByteArray("xb"));
 
     prompts.answers = {PromptAnswer::No};
     prompts.fileNames = {path(QStringLiteral("b.html"))};
-    window->mnuOpen_Click();
+    trigger(*window, "mnuOpen");
     EXPECT_EQ(text(), QByteArray("b"));
 }
 
@@ -376,7 +377,7 @@ TEST_F(frmMainTest, CtrlSReachesSaveEvenWithTheEditorFocused) {
 }
 
 TEST_F(frmMainTest, NewOnlyShowsItsMessage) {
-    window->mnuNew_Click();
+    trigger(*window, "mnuNew");
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Close this windows before continuing"));
     EXPECT_EQ(prompts.messages[0].title, QStringLiteral("Feldt Ostra"));

@@ -1,10 +1,11 @@
 #include "anybutton/AnyButton.h"
-#include "editor/editing/DocumentMenus.h"
+#include "editor/commands/DocumentMenus.h"
 #include "editor/frmMain.h"
 #include "shell/frmAbout.h"
 #include "shell/mdimain.h"
 #include "support/FakePrompts.h"
 #include "support/MemorySettings.h"
+#include "support/Menus.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,7 +66,7 @@ TEST(frmAbout, BothHelpMenusOpenTheSameModalBoxClosedByOkItsAccessKeyOrTheCloseB
         frame.findChild<QMenu*>(QStringLiteral("mnuHelp"), Qt::FindDirectChildrenOnly)
             ->actions()
             .value(0);
-    QAction* documentAbout = frame.documentWindow()->menus().mnuAbout;
+    QAction* documentAbout = menuItem(*frame.documentWindow(), "mnuAbout");
     ASSERT_NE(frameAbout, documentAbout);
 
     struct Way {

@@ -4,6 +4,7 @@
 #include "shell/mdimain.h"
 #include "support/FakePrompts.h"
 #include "support/MemorySettings.h"
+#include "support/Menus.h"
 
 #include <QFile>
 #include <QLabel>
@@ -153,7 +154,7 @@ TEST_F(FrameTest, ExitLeavesTheFrameWithItsOwnMenusAndNewBringsBackAFreshDocumen
     ASSERT_TRUE(document->SaveFile(QDir::temp().filePath("ostra-exit.html")));
     QFile::remove(QDir::temp().filePath("ostra-exit.html"));
 
-    document->mnuExit_Click();
+    trigger(*document, "mnuExit");
     EXPECT_FALSE(frame.isDocumentOpen());
     EXPECT_TRUE(frame.isVisible());
     EXPECT_EQ(menuBarTitles(frame), (QStringList{"&File", "&Help"}));
@@ -230,7 +231,7 @@ TEST_F(FrameTest, TheEditorHoldsTheFocusAfterCreationReopeningAndAnOpen) {
     ASSERT_TRUE(document->OpenFile(page));
     EXPECT_EQ(QApplication::focusWidget(), document->coding()) << "after an open";
 
-    document->mnuExit_Click();
+    trigger(*document, "mnuExit");
     frame.mnuNew_Click();
     EXPECT_EQ(QApplication::focusWidget(), document->coding()) << "after reopening";
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x"));
@@ -244,7 +245,7 @@ TEST_F(FrameTest, NewAfterExitStartsAnHtmlDocumentWhateverTypeWasChosen) {
     document->findChild<QRadioButton*>(QStringLiteral("Option1_3"))->click();
     ASSERT_EQ(document->DocumentType(), core::DocumentType::CSS);
     prompts.answers = {PromptAnswer::No};
-    document->mnuExit_Click();
+    trigger(*document, "mnuExit");
     frame.mnuNew_Click();
     EXPECT_EQ(document->DocumentType(), core::DocumentType::HTML);
 }
@@ -264,13 +265,13 @@ TEST_F(FrameTest, CommandsFollowAReopenedDocumentWhileItsWindowIsMinimised) {
     frame.documentSubWindow()->showMinimized();
     QAction* cut = document->findChild<QAction*>(QStringLiteral("mnuCut"));
     document->coding()->SendScintilla(QsciScintilla::SCI_SETSEL, 0UL, 0L);
-    document->mnuSelectAll_Click();
+    trigger(*document, "mnuSelectAll");
     ASSERT_TRUE(cut->isEnabled());
-    document->mnuElements_Click(0); // typing over the selection, from the Insert menu
+    trigger(*document, "mnuElements_0"); // typing over the selection, from the Insert menu
     EXPECT_FALSE(cut->isEnabled());
-    document->mnuCut_Click();
+    trigger(*document, "mnuCut");
     prompts.answers = {PromptAnswer::No};
-    document->mnuExit_Click();
+    trigger(*document, "mnuExit");
     frame.mnuNew_Click(); // nothing is repainted while minimised
     EXPECT_EQ(document->DocumentType(), core::DocumentType::HTML);
     EXPECT_TRUE(viewPage->isEnabled());

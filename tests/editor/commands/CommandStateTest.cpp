@@ -25,24 +25,17 @@ TEST(CommandState, TitledDocumentForcesCaptionAndOptionUntitledKeepsTheUsersChoi
     EXPECT_FALSE(s.previewEnabled);
 }
 
-TEST(CommandState, SelectionAndPanelsDriveEnabledStatesAndCheckMarks) {
+TEST(CommandState, SelectionAndTheBarDriveEnabledStatesAndCheckMarks) {
     CommandInputs in;
     in.selectionEmpty = true;
     in.barVisible = false;
-    in.toolsChecked = false;
     auto s = computeCommandState(in);
-    EXPECT_FALSE(s.cutEnabled);
-    EXPECT_FALSE(s.copyEnabled);
+    EXPECT_FALSE(s.selectionEnabled);
     EXPECT_FALSE(s.barChecked);
-    EXPECT_FALSE(s.barTwinChecked);
-    EXPECT_FALSE(s.toolsTwinChecked);
 
     in.selectionEmpty = false;
     in.barVisible = true;
-    in.pasteEnabled = false;
     s = computeCommandState(in);
-    EXPECT_TRUE(s.cutEnabled);
-    EXPECT_TRUE(s.copyEnabled);
-    EXPECT_TRUE(s.barTwinChecked);
-    EXPECT_FALSE(s.pasteTwinEnabled);
+    EXPECT_TRUE(s.selectionEnabled);
+    EXPECT_TRUE(s.barChecked);
 }

@@ -3,6 +3,7 @@
 #include "editor/frmMain.h"
 #include "support/DocumentWindowTest.h"
 #include "support/Drops.h"
+#include "support/Menus.h"
 
 #include <QFile>
 #include <QMimeData>
@@ -72,14 +73,14 @@ TEST_F(FileNamesTest, NamesThatAreNotUtf8KeepTheirBytesThroughOpenSaveAsDialogsA
     EXPECT_EQ(text(), QByteArray("from bad"));
 
     prompts.fileNames = {core::pathFromBytes(out.toStdString())};
-    window->mnuSaveAs_Click();
+    trigger(*window, "mnuSaveAs");
     EXPECT_EQ(readAt(out), QByteArray("from bad"));
     EXPECT_EQ(namesIn(folder()), (QList<QByteArray>{"bad\xFF.html", "out\xFE.html"}));
 
     // Qt's dialog shows the bad byte as U+FFFD and returns the name so.
     writeAt(bad, "changed");
     prompts.fileNames = {QString::fromUtf8(bad)};
-    window->mnuOpen_Click();
+    trigger(*window, "mnuOpen");
     EXPECT_EQ(text(), QByteArray("changed"));
     EXPECT_EQ(core::pathBytes(window->CurrentFile()), bad);
 

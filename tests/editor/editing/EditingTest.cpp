@@ -1,10 +1,11 @@
-#include "editor/editing/DocumentMenus.h"
+#include "editor/commands/DocumentMenus.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/frmMain.h"
 #include "support/DocumentWindowTest.h"
 #include "support/Drops.h"
 #include "support/FakePrompts.h"
 #include "support/Files.h"
+#include "support/Menus.h"
 #include "support/RecordingPlacement.h"
 
 #include <QAction>
@@ -32,7 +33,7 @@ protected:
         DocumentWindowTest::SetUp();
         coding->setFocus();
     }
-    void TearDown() override { window->menus().mnupopup->hide(); }
+    void TearDown() override { window->findChild<QMenu*>(QStringLiteral("mnupopup"))->hide(); }
     void setText(const QByteArray& bytes) {
         coding->replaceText(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
     }
@@ -119,7 +120,7 @@ TEST_F(EditingTest, ABlockSelectionIsCutCopiedAndWrappedExactlyAsShown) {
     EXPECT_EQ(QApplication::clipboard()->text().toUtf8(), copied);
     EXPECT_EQ(text(), original);
 
-    window->mnuElements_Click(1); // "B"
+    trigger(*window, "mnuElements_1"); // "B"
     EXPECT_EQ(text(), eachPiece([](const QByteArray& p) { return "<B>" + p + "</B>"; }));
     key(Qt::Key_Z); // one edit
     EXPECT_EQ(text(), original);
@@ -141,25 +142,25 @@ TEST_F(EditingTest, PasteWithNoTextOnTheClipboardDeletesTheSelection) {
     setText("abc");
     QApplication::clipboard()->clear();
     coding->setSelection(1, 1);
-    window->mnuPaste_Click();
+    trigger(*window, "mnuPaste");
     EXPECT_EQ(text(), QByteArray("ac"));
 }
 
 TEST_F(EditingTest, CutAndCopyAreDisabledWithoutSelectionInBothMenus) {
     setText("abc");
     coding->setSelection(1, 0);
-    const auto& m = window->menus();
-    EXPECT_FALSE(m.mnuCut->isEnabled());
-    EXPECT_FALSE(m.mnu_Copy->isEnabled());
+    const auto m = [&](const char* name) { return menuItem(*window, name); };
+    EXPECT_FALSE(m("mnuCut")->isEnabled());
+    EXPECT_FALSE(m("mnu_Copy")->isEnabled());
     QApplication::clipboard()->setText(QStringLiteral("kept"));
     key(Qt::Key_X);
     EXPECT_EQ(text(), QByteArray("abc")); // nothing typed, nothing cut
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("kept"));
 
     coding->setSelection(1, 1);
-    EXPECT_TRUE(m.mnuCut->isEnabled());
-    EXPECT_TRUE(m.mnu_cut->isEnabled());
-    EXPECT_TRUE(m.mnu_Paste->isEnabled());
+    EXPECT_TRUE(m("mnuCut")->isEnabled());
+    EXPECT_TRUE(m("mnu_cut")->isEnabled());
+    EXPECT_TRUE(m("mnu_Paste")->isEnabled());
 }
 
 TEST_F(EditingTest, SelectAllCoversEveryCharacterAndFocusesTheEditor) {
@@ -171,12 +172,12 @@ TEST_F(EditingTest, SelectAllCoversEveryCharacterAndFocusesTheEditor) {
 
     setText("a\r\nb\r\n\xC3\xA9");
     window->setFocus();
-    window->mnuSelectAll_Click();
+    trigger(*window, "mnuSelectAll");
     EXPECT_TRUE(coding->hasFocus());
     EXPECT_EQ(coding->selStart(), 0);
     EXPECT_EQ(coding->selLength(), 7);
-    EXPECT_TRUE(window->menus().mnuCopy->isEnabled());
-    window->mnuCopy_Click();
+    EXPECT_TRUE(menuItem(*window, "mnuCopy")->isEnabled());
+    trigger(*window, "mnuCopy");
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("a\r\nb\r\n\u00e9"));
 }
 
@@ -210,7 +211,7 @@ TEST_F(EditingTest, UndoAndRedoStillWork) {
 }
 
 TEST_F(EditingTest, OnlyTheRightButtonOpensTheContextMenu) {
-    QMenu* popup = window->menus().mnupopup;
+    QMenu* popup = window->findChild<QMenu*>(QStringLiteral("mnupopup"));
     releaseOnEditor(Qt::LeftButton);
     releaseOnEditor(Qt::MiddleButton);
     EXPECT_FALSE(popup->isVisible());
@@ -221,41 +222,41 @@ TEST_F(EditingTest, OnlyTheRightButtonOpensTheContextMenu) {
 }
 
 TEST_F(EditingTest, ContextMenuItemsRunTheirMainMenuTwins) {
-    const auto& m = window->menus();
+    const auto m = [&](const char* name) { return menuItem(*window, name); };
     auto* tools = window->findChild<QGroupBox*>(QStringLiteral("Frame1"));
     auto* bar = window->findChild<QWidget*>(QStringLiteral("picBottomBar"));
     auto* tab = window->findChild<QWidget*>(QStringLiteral("XTab"));
     const int W = window->width() * 15;
     const int H = window->height() * 15;
 
-    m.mnu_Tools->trigger();
+    m("mnu_Tools")->trigger();
     EXPECT_TRUE(tools->isHidden());
-    EXPECT_FALSE(m.mnuTools->isChecked());
-    EXPECT_FALSE(m.mnu_Tools->isChecked());
+    EXPECT_FALSE(m("mnuTools")->isChecked());
+    EXPECT_FALSE(m("mnu_Tools")->isChecked());
     EXPECT_EQ(tab->width(), (W - 400) / 15);
 
-    m.mnuTools->trigger(); // the View menu's item toggles back
+    m("mnuTools")->trigger(); // the View menu's item toggles back
     EXPECT_FALSE(tools->isHidden());
-    EXPECT_TRUE(m.mnu_Tools->isChecked());
+    EXPECT_TRUE(m("mnu_Tools")->isChecked());
     EXPECT_EQ(tab->width(), (W - 3000) / 15);
     EXPECT_EQ(tools->x(), (W - 2750) / 15);
 
-    m.mnu_BottomBar->trigger();
+    m("mnu_BottomBar")->trigger();
     EXPECT_TRUE(bar->isHidden());
-    EXPECT_FALSE(m.mnuBottomBar->isChecked());
+    EXPECT_FALSE(m("mnuBottomBar")->isChecked());
     EXPECT_EQ(tab->height(), (H - 700) / 15);
     key(Qt::Key_B);
     EXPECT_FALSE(bar->isHidden());
-    EXPECT_TRUE(m.mnu_BottomBar->isChecked());
+    EXPECT_TRUE(m("mnu_BottomBar")->isChecked());
     EXPECT_EQ(tab->height(), (H - 1300) / 15);
 
     setText("word");
     coding->setSelection(0, 4);
-    m.mnu_Copy->trigger();
+    m("mnu_Copy")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("word"));
-    m.mnu_cut->trigger();
+    m("mnu_cut")->trigger();
     EXPECT_EQ(text(), QByteArray());
-    m.mnu_Paste->trigger();
+    m("mnu_Paste")->trigger();
     EXPECT_EQ(text(), QByteArray("word"));
 }
 
@@ -267,7 +268,7 @@ TEST_F(EditingTest, CloseLabelHidesTheBarButLeavesTheLayoutUntilTheNextRun) {
     QTest::mouseClick(label, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
     EXPECT_TRUE(bar->isHidden());
     EXPECT_EQ(tab->height(), tabHeight);
-    EXPECT_FALSE(window->menus().mnuBottomBar->isChecked());
+    EXPECT_FALSE(menuItem(*window, "mnuBottomBar")->isChecked());
 
     window->resize(window->width() + 15, window->height());
     EXPECT_EQ(tab->height(), (window->height() * 15 - 700) / 15);

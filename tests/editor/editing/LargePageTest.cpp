@@ -3,6 +3,7 @@
 #include "editor/editing/SourceEditor.h"
 #include "support/DocumentWindowTest.h"
 #include "support/Files.h"
+#include "support/Menus.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -72,7 +73,7 @@ TEST_F(LargePageTest, ALongLineIsCutIntoLookAlikeRunsAndHoldsASteadyCaret) {
 
     // Text pasted into the long line is cut into runs as well.
     QApplication::clipboard()->setText(QString(300, QLatin1Char('z')));
-    window->mnuPaste_Click();
+    trigger(*window, "mnuPaste");
     EXPECT_LE(longestRun(start + 100, start + 400), 24);
 
     send(SCI::SCI_GOTOPOS, static_cast<unsigned long>(send(SCI::SCI_GETLENGTH)));
@@ -132,7 +133,7 @@ TEST_F(LargePageTest, InputMethodsAreToldOnlyTheTextNearTheCaret) {
               QString(4095 + 4096, QLatin1Char('b')));
     EXPECT_EQ(editor->inputMethodQuery(Qt::ImCursorPosition).toInt(), 4095);
 
-    window->mnuSelectAll_Click();
+    trigger(*window, "mnuSelectAll");
     EXPECT_EQ(editor->inputMethodQuery(Qt::ImCurrentSelection).toString(),
               QString::fromUtf8(page.substr(0, 4096).c_str()));
 }

@@ -1,9 +1,10 @@
 #include "anybutton/AnyButton.h"
-#include "editor/editing/DocumentMenus.h"
+#include "editor/commands/DocumentMenus.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/elements/ElementButtons.h"
 #include "editor/frmMain.h"
 #include "support/DocumentWindowTest.h"
+#include "support/Menus.h"
 
 #include <QAction>
 #include <QApplication>
@@ -98,7 +99,8 @@ TEST_F(ElementInsertionTest, EveryButtonInsertsItsTemplateOrWrapsTheSelection) {
 
         for (const bool fromMenu : {false, true}) {
             SCOPED_TRACE(fromMenu ? "menu item" : "button");
-            menuItemFor = window->menus().mnuElements[row.index];
+            menuItemFor =
+                menuItem(*window, qPrintable(QStringLiteral("mnuElements_%1").arg(row.index)));
             EXPECT_EQ(menuItemFor->text(), QLatin1String(row.caption));
             const auto run = [&] {
                 if (fromMenu)

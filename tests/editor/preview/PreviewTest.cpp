@@ -1,6 +1,6 @@
 #include "editor/preview/Preview.h"
 #include "anybutton/AnyButton.h"
-#include "editor/editing/DocumentMenus.h"
+#include "editor/commands/DocumentMenus.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/editing/TabControl.h"
 #include "editor/elements/ElementButtons.h"
@@ -8,6 +8,7 @@
 #include "platform/desktop/BrowserLauncher.h"
 #include "support/FakePrompts.h"
 #include "support/Files.h"
+#include "support/Menus.h"
 #include "support/RecordingPlacement.h"
 
 #include <QAction>
@@ -149,19 +150,19 @@ TEST_F(PreviewTest, EachClickAndF5OpenAnotherBrowserWindowUnlessTheDocumentIsCss
     window->show();
     QTest::mouseClick(Command1(), Qt::LeftButton, Qt::NoModifier, Command1()->rect().center());
     QTest::mouseClick(Command1(), Qt::LeftButton, Qt::NoModifier, Command1()->rect().center());
-    window->toggleTools(true); // hidden: F5 still previews
-    window->menus().mnuViewPage->trigger();
+    trigger(*window, "mnuTools"); // hidden: F5 still previews
+    menuItem(*window, "mnuViewPage")->trigger();
     EXPECT_EQ(rec.launched.size(), 3);
 
     choose(DocumentType::CSS);
     EXPECT_FALSE(Command1()->control().Enabled());
-    EXPECT_FALSE(window->menus().mnuViewPage->isEnabled());
-    window->menus().mnuViewPage->trigger();
+    EXPECT_FALSE(menuItem(*window, "mnuViewPage")->isEnabled());
+    menuItem(*window, "mnuViewPage")->trigger();
     EXPECT_EQ(rec.launched.size(), 3);
 
     rec.launcherWorks = false;
     choose(DocumentType::HTML);
-    window->menus().mnuViewPage->trigger();
+    menuItem(*window, "mnuViewPage")->trigger();
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("BROWSER")));
 }
@@ -171,7 +172,7 @@ TEST_F(PreviewTest, CommandStateFollowsEveryInputAtOnce) {
     const QString html = path(QStringLiteral("index.html"));
     writeRaw(css, "a{}");
     writeRaw(html, "<p>");
-    const editor::DocumentMenus& m = window->menus();
+    const auto m = [&](const char* name) { return menuItem(*window, name); };
 
     ASSERT_TRUE(window->OpenFile(css));
     EXPECT_EQ(window->DocumentType(), DocumentType::CSS);
@@ -183,12 +184,12 @@ TEST_F(PreviewTest, CommandStateFollowsEveryInputAtOnce) {
     ASSERT_TRUE(window->OpenFile(html));
     EXPECT_EQ(window->DocumentType(), DocumentType::HTML);
     EXPECT_TRUE(Command1()->control().Enabled());
-    EXPECT_TRUE(m.mnuViewPage->isEnabled());
+    EXPECT_TRUE(m("mnuViewPage")->isEnabled());
 
     // One selected character enables Cut and Copy; typing over it disables them.
     window->coding()->SendScintilla(QsciScintilla::SCI_SETSEL, 0UL, 1L);
-    EXPECT_TRUE(m.mnuCut->isEnabled());
-    EXPECT_TRUE(m.mnu_Copy->isEnabled());
+    EXPECT_TRUE(m("mnuCut")->isEnabled());
+    EXPECT_TRUE(m("mnu_Copy")->isEnabled());
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -196,16 +197,17 @@ TEST_F(PreviewTest, CommandStateFollowsEveryInputAtOnce) {
     QTest::keyClicks(window->coding()->viewport(), QStringLiteral("x"));
     EXPECT_EQ(window->coding()->text().left(2), QStringLiteral("xp"));
     QCoreApplication::processEvents(); // the input event is over
-    EXPECT_FALSE(m.mnuCut->isEnabled());
-    EXPECT_FALSE(m.mnu_cut->isEnabled());
+    EXPECT_FALSE(m("mnuCut")->isEnabled());
+    EXPECT_FALSE(m("mnu_cut")->isEnabled());
 
     // The bar's check marks follow its real visibility, however it was hidden.
     QTest::keyClick(window->coding()->viewport(), Qt::Key_B, Qt::ControlModifier);
-    EXPECT_FALSE(m.mnuBottomBar->isChecked());
-    EXPECT_FALSE(m.mnu_BottomBar->isChecked());
-    window->toggleBottomBar(false);
+    EXPECT_FALSE(m("mnuBottomBar")->isChecked());
+    EXPECT_FALSE(m("mnu_BottomBar")->isChecked());
+    trigger(*window, "mnuBottomBar"); // shown again
+    EXPECT_TRUE(m("mnu_BottomBar")->isChecked());
     window->Label1_Click();
-    EXPECT_FALSE(m.mnuBottomBar->isChecked());
+    EXPECT_FALSE(m("mnuBottomBar")->isChecked());
 
     ASSERT_TRUE(window->SaveFile(path(QStringLiteral("x.xml"))));
     EXPECT_EQ(window->DocumentType(), DocumentType::XML);

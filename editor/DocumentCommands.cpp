@@ -1,0 +1,115 @@
+#include "editor/DocumentCommands.h"
+
+#include "editor/commands/DocumentMenus.h"
+#include "editor/document/DocumentFiles.h"
+#include "editor/editing/EditingCommands.h"
+#include "editor/editing/SourceEditor.h"
+#include "editor/frmMain.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <array>
+
+namespace editor {
+
+namespace {
+
+using Row = CommandRow<frmMain>;
+using Rule = EnabledRule;
+
+// Menu-bar order, each menu followed by its items; the context menu last.
+const std::array kRows{
+    Row{menuRow("mnuFile", "&File")},
+    Row{itemRow("mnuNew", "&New", Qt::CTRL | Qt::Key_N), [](frmMain& w) { w.mnuNew_Click(); }},
+    Row{itemRow("mnuOpen", "&Open", Qt::CTRL | Qt::Key_O), [](frmMain& w) { w.mnuOpen_Click(); }},
+    Row{separatorRow("mnufileCut")},
+    Row{itemRow("mnuSave", "&Save", Qt::CTRL | Qt::Key_S), [](frmMain& w) { w.files().save(); }},
+    Row{itemRow("mnuSaveAs", "Save &As"), [](frmMain& w) { w.files().saveAs(); }},
+    Row{separatorRow("mnuCut2")},
+    Row{itemRow("mnuExit", "&Exit"), [](frmMain& w) { w.mnuExit_Click(); }},
+
+    // The traditional second keys of Cut, Copy and Paste go through the same commands.
+    Row{menuRow("mnuEdit", "&Edit")},
+    Row{itemRow("mnuCut", "C&ut", Qt::CTRL | Qt::Key_X, Qt::SHIFT | Qt::Key_Delete)
+            .enabledWhen(Rule::WithSelection),
+        [](frmMain& w) { w.editing().cut(); }},
+    Row{itemRow("mnuCopy", "&Copy", Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_Insert)
+            .enabledWhen(Rule::WithSelection),
+        [](frmMain& w) { w.editing().copy(); }},
+    Row{itemRow("mnuPaste", "&Paste", Qt::CTRL | Qt::Key_V, Qt::SHIFT | Qt::Key_Insert),
+        [](frmMain& w) { w.mnuPaste_Click(); }},
+    Row{separatorRow("mnuEditCut01")},
+    Row{itemRow("mnuSelectAll", "Select &All", Qt::CTRL | Qt::Key_A),
+        [](frmMain& w) { w.editing().selectAll(); }},
+
+    // Item 0 is the design-time placeholder; the element buttons add the rest.
+    Row{menuRow("mnuInsert", "Insert")},
+    Row{itemRow("mnuElements_0", "&Elements")},
+
+    // Dormant: hidden, and its items do nothing.
+    Row{menuRow("mnuProjects", "&Projects").hide()},
+    Row{itemRow("mnuNewProject", "&New Project")},
+    Row{itemRow("mnuOpenProject", "&Open Project")},
+    Row{separatorRow("mnuCut3")},
+    Row{itemRow("mnuSaveProject", "&Save Project")},
+    Row{itemRow("mnuSaveProjectAs", "Save Project &As")},
+    Row{separatorRow("mnucut4")},
+    Row{itemRow("mnuCloseProject", "&Close Project")},
+
+    Row{menuRow("mnuLayout", "&View")},
+    Row{itemRow("mnuTools", "&Tools", Qt::CTRL | Qt::Key_T).checkedBy(CheckRule::Toggle),
+        [](frmMain& w) { w.toggleTools(); }},
+    Row{itemRow("mnuBottomBar", "&Bottom Bar", Qt::CTRL | Qt::Key_B).checkedBy(CheckRule::BarShown),
+        [](frmMain& w) { w.toggleBottomBar(); }},
+
+    Row{menuRow("mnuPage", "&Page")},
+    Row{itemRow("mnuViewPage", "&View Page", Qt::Key_F5).enabledWhen(Rule::WithPreview),
+        [](frmMain& w) { w.Command1_Click(); }},
+    Row{itemRow("mnuVisual", "&Visual").hide().enabledWhen(Rule::Never)},
+
+    Row{menuRow("mnuHelp", "&Help")},
+    Row{itemRow("mnuAbout", "&About Ostra..."), [](frmMain& w) { emit w.aboutRequested(); }},
+
+    Row{popupRow("mnupopup", "Popupmenu")},
+    Row{twinRow("mnu_cut", "C&ut", "mnuCut")},
+    Row{twinRow("mnu_Copy", "&Copy", "mnuCopy")},
+    Row{twinRow("mnu_Paste", "&Paste", "mnuPaste")},
+    Row{twinRow("mnu_Tools", "&Tools", "mnuTools")},
+    Row{twinRow("mnu_BottomBar", "&Bottom Bar", "mnuBottomBar")},
+};
+
+void (*runnerOf(const char* name))(frmMain&) {
+    for (const Row& row : kRows) {
+        if (QLatin1String(row.menu.name) == QLatin1String(name))
+            return row.run;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::unique_ptr<DocumentMenus> buildDocumentMenus(QWidget* owner) {
+    return std::make_unique<DocumentMenus>(owner, kRows);
+}
+
+void connectDocumentMenus(frmMain& w) {
+    const DocumentMenus& m = w.menus();
+    w.addActions(m.keyedActions());
+    w.coding()->releaseKeys(m.keys());
+    for (const Row& row : kRows) {
+        const auto run = row.menu.twinOf ? runnerOf(row.menu.twinOf) : row.run;
+        if (!run)
+            continue;
+        QAction* action = m.action(QLatin1String(row.menu.name));
+        QObject::connect(action, &QAction::triggered, &w, [&w, action, run] {
+            // A check mark is the command's to set (or the refresh's, for a
+            // twin), not the click's: Qt has flipped it already.
+            if (action->isCheckable())
+                action->setChecked(!action->isChecked());
+            run(w);
+        });
+    }
+}
+
+} // namespace editor
