@@ -1,7 +1,7 @@
 #include "editor/elements/ElementTable.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 
 namespace editor {
 
@@ -12,7 +12,7 @@ namespace {
 #define CRLF "\r\n"
 
 // Tried in this order; the first matching key wins.
-constexpr std::array<Element, 19> kElements = {{
+constexpr Element kElements[] = {
     {"P", "<P>", "</P>", "<P><!-- Paragraph //--></P>"},
     {"B", "<B>", "</B>", "<B><!-- Paragraph //--></B>"},
     {"U", "<U>", "</U>", "<U><!-- Paragraph //--></U>"},
@@ -43,7 +43,7 @@ constexpr std::array<Element, 19> kElements = {{
     {"FORM", "<FORM METHOD=POST ACTION=''>", "</FORM>",
      "<FORM METHOD=POST ACTION=''>" CRLF "Email: <input type='textbox' name='email'>" CRLF
      "</form>"},
-}};
+};
 
 #undef CRLF
 #undef OSTRA_MAILBOX
@@ -51,10 +51,10 @@ constexpr std::array<Element, 19> kElements = {{
 } // namespace
 
 const Element* findElement(const QString& caption) {
-    const auto it = std::find_if(kElements.begin(), kElements.end(), [&](const Element& e) {
+    const auto it = std::find_if(std::begin(kElements), std::end(kElements), [&](const Element& e) {
         return caption == QLatin1String(e.key.data(), static_cast<qsizetype>(e.key.size()));
     });
-    return it == kElements.end() ? nullptr : &*it;
+    return it == std::end(kElements) ? nullptr : &*it;
 }
 
 std::string elementText(const Element& element, std::optional<std::string_view> selection) {
