@@ -14,6 +14,7 @@
 #include "editor/editing/TabControl.h"
 #include "editor/elements/ElementButtons.h"
 #include "editor/elements/ElementInsertion.h"
+#include "editor/layout/CloseLabel.h"
 #include "editor/layout/DocumentWindowDesign.h"
 #include "editor/layout/WidgetLayoutTarget.h"
 #include "platform/desktop/NormalSize.h"
@@ -26,7 +27,6 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -87,7 +87,7 @@ void frmMain::buildControls() {
     filedisplay_ = c.filedisplay;
     Label1_ = c.Label1;
     elements_ = new ElementButtons(*Frame1_);
-    Label1_->installEventFilter(this);
+    connect(Label1_, &CloseLabel::clicked, this, &frmMain::Label1_Click);
 
     layout_ = std::make_unique<WidgetLayoutTarget>(layoutBindings(c), *Frame1_, *picBottomBar_);
     new SyntaxColouring(*coding_, coding_->font(), Option1_, this);
@@ -125,11 +125,7 @@ QWidget* frmMain::outerWindow() {
 }
 
 core::DocumentType frmMain::DocumentType() const {
-    for (size_t i = 0; i < Option1_.size(); ++i) {
-        if (Option1_[i]->isChecked())
-            return static_cast<core::DocumentType>(i);
-    }
-    return core::DocumentType::HTML;
+    return selectedType(Option1_);
 }
 
 void frmMain::create(const QString& commandLine) {
@@ -142,8 +138,9 @@ void frmMain::create(const QString& commandLine) {
     // Item 0 is the design-time placeholder; the element buttons add the rest.
     QList<QAction*> mnuElements{menus_->action(QStringLiteral("mnuElements_0"))};
     elements_->buildElementsMenu(*menus_->menu(QStringLiteral("mnuInsert")), mnuElements);
+    // The menu item and the button with the same index are interchangeable.
     for (int i = 0; i < mnuElements.size(); ++i)
-        connect(mnuElements[i], &QAction::triggered, this, [this, i] { mnuElements_Click(i); });
+        connect(mnuElements[i], &QAction::triggered, this, [this, i] { Command2_Click(i); });
     platform::resizeNormal(*outerWindow(),
                            QSize(core::twipsToPixels(10000), core::twipsToPixels(7000)));
     runLayout();
@@ -184,7 +181,7 @@ void frmMain::mnuNew_Click() {
 }
 
 void frmMain::mnuOpen_Click() {
-    if (coding_->isModified() && !files_->settleUnsavedChanges())
+    if (!files_->mayReplaceText())
         return;
     const QString path = files_->ShowFileDialog(1);
     if (!path.isEmpty())
@@ -213,11 +210,6 @@ void frmMain::Command1_Click() {
 
 void frmMain::XTab_Click(int) {
     preview_->navigateEmbedded();
-}
-
-void frmMain::mnuElements_Click(int index) {
-    // The menu item and the button with the same index are interchangeable.
-    Command2_Click(index);
 }
 
 void frmMain::toggleTools() {
@@ -253,9 +245,8 @@ void frmMain::coding_FilesDropped(const QStringList& paths) {
                                         "will use the last file in the list"),
                          core::kAppTitle, PromptIcon::None, PromptButtons::Ok);
     }
-    if (coding_->isModified() && !files_->settleUnsavedChanges())
-        return;
-    OpenFile(paths.last());
+    if (files_->mayReplaceText())
+        OpenFile(paths.last());
 }
 
 void frmMain::runLayout() {
@@ -288,16 +279,6 @@ void frmMain::closeEvent(QCloseEvent* event) {
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     runLayout();
-}
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Label1_ && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        Label1_->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
-        Label1_Click();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 // Taken as a copy: text dragged here from the editor stays in the editor.

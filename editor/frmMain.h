@@ -20,6 +20,7 @@ class Prompts;
 
 namespace editor {
 
+class CloseLabel;
 class DocumentFiles;
 class DocumentMenus;
 class EditingCommands;
@@ -73,7 +74,6 @@ public:
     void mnuOpen_Click();
     void mnuExit_Click();
     void mnuPaste_Click();
-    void mnuElements_Click(int index);
     void Command2_Click(int index);
     // Command1 and View Page: the page in the user's browser.
     void Command1_Click();
@@ -95,7 +95,6 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -118,7 +117,7 @@ private:
     QWidget* picBottomBar_ = nullptr;
     std::array<QRadioButton*, 4> Option1_{};
     QLabel* filedisplay_ = nullptr;
-    QLabel* Label1_ = nullptr;
+    CloseLabel* Label1_ = nullptr;
     ElementButtons* elements_ = nullptr;
 
     std::unique_ptr<DocumentFiles> files_;

@@ -143,6 +143,10 @@ bool DocumentFiles::settleUnsavedChanges() {
     }
 }
 
+bool DocumentFiles::mayReplaceText() {
+    return !text_.isModified() || settleUnsavedChanges();
+}
+
 QString DocumentFiles::ShowFileDialog(int mode) {
     const QString path = platform::recoverDialogPath(
         mode == 1 ? prompts_.openFileName(window_, lastDialogPath_, kFileFilter)

@@ -45,6 +45,10 @@ public:
     bool saveAs();
     // Asks the save question; false when the user cancelled or the save did not happen.
     bool settleUnsavedChanges();
+    // Before Open or a drop replaces the text: true when it has not been
+    // changed since it was loaded, saved or reset, or once the save question
+    // is settled.
+    bool mayReplaceText();
     // The open dialog (mode 1) or the save dialog (mode 2); "" when cancelled.
     QString ShowFileDialog(int mode);
     void showError(const QString& message);

@@ -3,6 +3,7 @@
 #include "core/Twips.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/editing/TabControl.h"
+#include "editor/layout/CloseLabel.h"
 #include "platform/desktop/DesignFont.h"
 
 #include <QGroupBox>
@@ -61,9 +62,17 @@ DocumentWindowControls buildDocumentWindowControls(QWidget& window) {
     c.Option1[0]->setChecked(true);
 
     c.filedisplay = place(new QLabel(c.picBottomBar), "filedisplay", twipsRect(2640, 120, 45, 195));
-    c.Label1 = place(new QLabel(QStringLiteral("-"), c.picBottomBar), "Label1_1",
+    c.Label1 = place(new CloseLabel(QStringLiteral("-"), c.picBottomBar), "Label1_1",
                      twipsRect(0, 0, 135, 135));
     return c;
+}
+
+core::DocumentType selectedType(const std::array<QRadioButton*, 4>& Option1) {
+    for (size_t i = 0; i < Option1.size(); ++i) {
+        if (Option1[i]->isChecked())
+            return static_cast<core::DocumentType>(i);
+    }
+    return core::DocumentType::HTML;
 }
 
 std::vector<WidgetLayoutTarget::Binding> layoutBindings(const DocumentWindowControls& c) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DocumentType.h"
 #include "editor/layout/WidgetLayoutTarget.h"
 
 #include <array>
@@ -12,6 +13,7 @@ class QWidget;
 
 namespace editor {
 
+class CloseLabel;
 class SourceEditor;
 class TabControl;
 
@@ -24,11 +26,14 @@ struct DocumentWindowControls {
     QWidget* picBottomBar;
     std::array<QRadioButton*, 4> Option1;
     QLabel* filedisplay;
-    QLabel* Label1;
+    CloseLabel* Label1;
 };
 
 // Creates the controls in `window` at their design positions (in twips).
 DocumentWindowControls buildDocumentWindowControls(QWidget& window);
+
+// The document type of the selected option (HTML when, for a moment, none is).
+core::DocumentType selectedType(const std::array<QRadioButton*, 4>& Option1);
 
 // Which edge or size of which control each layout property is.
 std::vector<WidgetLayoutTarget::Binding> layoutBindings(const DocumentWindowControls& c);
