@@ -3,8 +3,10 @@
 #include "editor/commands/DocumentMenus.h"
 #include "editor/document/DocumentFiles.h"
 #include "editor/editing/EditingCommands.h"
+#include "editor/editing/EditorView.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/frmMain.h"
+#include "editor/search/SearchCommands.h"
 
 #include <QAction>
 #include <QMenu>
@@ -42,6 +44,26 @@ const std::array kRows{
     Row{separatorRow("mnuEditCut01")},
     Row{itemRow("mnuSelectAll", "Select &All", Qt::CTRL | Qt::Key_A),
         [](frmMain& w) { w.editing().selectAll(); }},
+    // Added after the window's own items, which keep their places.
+    Row{separatorRow("mnuEditCut02")},
+    Row{itemRow("mnuUndo", "&Undo", Qt::CTRL | Qt::Key_Z).enabledWhen(Rule::WithUndo),
+        [](frmMain& w) { w.coding()->undo(); }},
+    Row{itemRow("mnuRedo", "&Redo", Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z)
+            .enabledWhen(Rule::WithRedo),
+        [](frmMain& w) { w.coding()->redo(); }},
+
+    Row{menuRow("mnuSearch", "&Search")},
+    Row{itemRow("mnuFind", "&Find...", Qt::CTRL | Qt::Key_F),
+        [](frmMain& w) { w.search().openFind(); }},
+    Row{itemRow("mnuFindNext", "Find &Next", Qt::Key_F3),
+        [](frmMain& w) { w.search().findAgain(false); }},
+    Row{itemRow("mnuFindPrevious", "Find &Previous", Qt::SHIFT | Qt::Key_F3),
+        [](frmMain& w) { w.search().findAgain(true); }},
+    Row{itemRow("mnuReplace", "&Replace...", Qt::CTRL | Qt::Key_H),
+        [](frmMain& w) { w.search().openReplace(); }},
+    Row{separatorRow("mnuSearchCut1")},
+    Row{itemRow("mnuGoToLine", "&Go to Line...", Qt::CTRL | Qt::Key_G),
+        [](frmMain& w) { w.search().goToLine(); }},
 
     // Item 0 is the design-time placeholder; the element buttons add the rest.
     Row{menuRow("mnuInsert", "Insert")},
@@ -62,6 +84,20 @@ const std::array kRows{
         [](frmMain& w) { w.toggleTools(); }},
     Row{itemRow("mnuBottomBar", "&Bottom Bar", Qt::CTRL | Qt::Key_B).checkedBy(CheckRule::BarShown),
         [](frmMain& w) { w.toggleBottomBar(); }},
+    Row{separatorRow("mnuLayoutCut1")},
+    Row{itemRow("mnuLineNumbers", "Line &Numbers").checkedBy(CheckRule::Toggle),
+        [](frmMain& w) { w.view().setLineNumbers(w.flipCheck("mnuLineNumbers")); }},
+    Row{itemRow("mnuWordWrap", "&Word Wrap").checkedBy(CheckRule::Toggle, false),
+        [](frmMain& w) { w.view().setWordWrap(w.flipCheck("mnuWordWrap")); }},
+    Row{separatorRow("mnuLayoutCut2")},
+    // Ctrl++ is Ctrl+Shift+= on most keyboards; Ctrl+= is the same key unshifted.
+    Row{itemRow("mnuZoomIn", "Zoom &In", Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal,
+                Qt::CTRL | Qt::SHIFT | Qt::Key_Plus),
+        [](frmMain& w) { w.view().zoomIn(); }},
+    Row{itemRow("mnuZoomOut", "Zoom &Out", Qt::CTRL | Qt::Key_Minus),
+        [](frmMain& w) { w.view().zoomOut(); }},
+    Row{itemRow("mnuZoomReset", "Nor&mal Size", Qt::CTRL | Qt::Key_0),
+        [](frmMain& w) { w.view().zoomReset(); }},
 
     Row{menuRow("mnuPage", "&Page")},
     Row{itemRow("mnuViewPage", "&View Page", Qt::Key_F5).enabledWhen(Rule::WithPreview),
@@ -108,6 +144,8 @@ void connectDocumentMenus(frmMain& w) {
             if (action->isCheckable())
                 action->setChecked(!action->isChecked());
             run(w);
+            // A command may change what the next one can do (Undo, Cut...).
+            w.refreshCommandState();
         });
     }
 }

@@ -9,6 +9,7 @@
 #include "editor/commands/DocumentMenus.h"
 #include "editor/document/DocumentFiles.h"
 #include "editor/editing/EditingCommands.h"
+#include "editor/editing/EditorView.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/editing/SyntaxColouring.h"
 #include "editor/editing/TabControl.h"
@@ -17,6 +18,7 @@
 #include "editor/layout/CloseLabel.h"
 #include "editor/layout/DocumentWindowDesign.h"
 #include "editor/layout/WidgetLayoutTarget.h"
+#include "editor/search/SearchCommands.h"
 #include "platform/desktop/NormalSize.h"
 #include "platform/files/LocalPath.h"
 #include "platform/prompts/Prompts.h"
@@ -46,12 +48,20 @@ frmMain::frmMain(platform::Prompts& prompts, PlacementMemory& placement, QWidget
         emit currentFileChanged(state_.CurrentFile);
     });
     editing_ = std::make_unique<EditingCommands>(*coding_);
+    search_ = new SearchCommands(*coding_, prompts_, *this);
+    view_ = new EditorView(*coding_);
+    view_->setLineNumbers(true);
+    connect(search_, &SearchCommands::notice, view_, &EditorView::showNotice);
+    connect(view_, &EditorView::statusChanged, this, &frmMain::statusChanged);
     setPreviewServices({});
     connectDocumentMenus(*this);
     connectCommandStateInputs();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // The editor outlives the window's own parts while the children go.
+    disconnect(coding_, nullptr, this, nullptr);
+}
 
 void frmMain::setPreviewServices(Preview::Services services) {
     preview_ = std::make_unique<Preview>(
@@ -109,8 +119,9 @@ void frmMain::connectCommandStateInputs() {
     // Every input of the command state, so its outputs follow at once and an
     // idle window runs no timer.
     connect(coding_, &QsciScintilla::selectionChanged, this, &frmMain::refreshCommandState);
-    // Typing over a selection empties it without a selection signal; the
-    // editor's update notice follows every change of text or selection.
+    // Typing over a selection empties it without a selection signal, and
+    // makes something to undo: the commands follow before the next key.
+    connect(coding_, &SourceEditor::textEdited, this, &frmMain::refreshCommandState);
     connect(coding_, &QsciScintillaBase::SCN_UPDATEUI, this, &frmMain::refreshCommandState);
     // Toggled, not clicked: the load step and a recovery set the option too.
     for (QRadioButton* option : Option1_)
@@ -228,6 +239,12 @@ void frmMain::toggleBottomBar() {
     refreshCommandState();
 }
 
+bool frmMain::flipCheck(const char* name) {
+    QAction* item = menus_->action(QLatin1String(name));
+    item->setChecked(!item->isChecked());
+    return item->isChecked();
+}
+
 void frmMain::Label1_Click() {
     // Hides the bar but leaves the layout alone until the next resize or toggle.
     picBottomBar_->hide();
@@ -262,6 +279,8 @@ void frmMain::refreshCommandState() {
     in.option = DocumentType();
     // Asked of the editor itself: its own selection flag follows only its repaints.
     in.selectionEmpty = coding_->SendScintilla(QsciScintilla::SCI_GETSELECTIONEMPTY) != 0;
+    in.canUndo = coding_->isUndoAvailable();
+    in.canRedo = coding_->isRedoAvailable();
     applyCommandState(computeCommandState(in), *menus_, *this, Option1_, elements_->Command1());
 }
 

@@ -24,8 +24,10 @@ class CloseLabel;
 class DocumentFiles;
 class DocumentMenus;
 class EditingCommands;
+class EditorView;
 class ElementButtons;
 class PlacementMemory;
+class SearchCommands;
 class SourceEditor;
 class TabControl;
 class WidgetLayoutTarget;
@@ -62,6 +64,10 @@ public:
     SourceEditor* coding() const { return coding_; }
     DocumentFiles& files() const { return *files_; }
     EditingCommands& editing() const { return *editing_; }
+    SearchCommands& search() const { return *search_; }
+    EditorView& view() const { return *view_; }
+    // Flips a toggle item's check mark (its command's to set) and returns it.
+    bool flipCheck(const char* name);
     TabControl* XTab() const { return XTab_; }
     const DocumentMenus& menus() const { return *menus_; }
     const ElementButtons& elements() const { return *elements_; }
@@ -90,6 +96,8 @@ public:
 
 signals:
     void aboutRequested();
+    // The status bar's text for this document (see EditorView).
+    void statusChanged(const QString& text);
     void currentFileChanged(const QString& path);
 
 protected:
@@ -125,6 +133,8 @@ private:
     std::unique_ptr<WidgetLayoutTarget> layout_;
     std::unique_ptr<Preview> preview_;
     RecoveryKeeper* recovery_ = nullptr;
+    SearchCommands* search_ = nullptr;
+    EditorView* view_ = nullptr;
 };
 
 } // namespace editor

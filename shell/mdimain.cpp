@@ -3,6 +3,7 @@
 #include "core/AppIdentity.h"
 #include "core/Twips.h"
 #include "editor/commands/DocumentMenus.h"
+#include "editor/editing/EditorView.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/frmMain.h"
 #include "platform/desktop/KeyStates.h"
@@ -110,6 +111,8 @@ void mdimain::showDocumentWindow() {
         subWindow_->setObjectName(QStringLiteral("frmMainWindow"));
         subWindow_->setWindowIcon(windowIcon());
         connect(document_, &editor::frmMain::aboutRequested, this, &mdimain::aboutRequested);
+        connect(document_, &editor::frmMain::statusChanged, position_, &QLabel::setText);
+        position_->setText(document_->view().statusText());
         subWindow_->installEventFilter(this);
         area_->viewport()->installEventFilter(this);
         document_->create(commandLine_);
@@ -214,6 +217,13 @@ void mdimain::buildStatusBar() {
             statusBar()->addPermanentWidget(panel);
         panels_[i] = panel;
     }
+    // After the frame's own seven: where the caret is in the document.
+    position_ = new QLabel(statusBar());
+    position_->setObjectName(QStringLiteral("sbStatusBar_8"));
+    position_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    position_->setContentsMargins(4, 0, 4, 0);
+    position_->setTextFormat(Qt::PlainText);
+    statusBar()->addPermanentWidget(position_);
     qApp->installEventFilter(this);
     connect(clock_, &QTimer::timeout, this, &mdimain::refreshStatusBar);
     clock_->start(1000);

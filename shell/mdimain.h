@@ -81,6 +81,7 @@ private:
     QMenu* mnuFile_;
     QMenu* mnuHelp_;
     std::array<QLabel*, 7> panels_{};
+    QLabel* position_ = nullptr;
     QTimer* clock_;
     editor::Preview::Services previewServices_;
     const editor::RecoveryStore* recoveryStore_ = nullptr;

@@ -13,6 +13,8 @@ CommandState computeCommandState(const CommandInputs& in) {
     }
     s.previewEnabled = option != core::DocumentType::CSS;
     s.selectionEnabled = !in.selectionEmpty;
+    s.undoEnabled = in.canUndo;
+    s.redoEnabled = in.canRedo;
     return s;
 }
 

@@ -14,6 +14,8 @@ struct CommandInputs {
     bool barVisible = true;
     core::DocumentType option = core::DocumentType::HTML; // the selected option
     bool selectionEmpty = true;
+    bool canUndo = false;
+    bool canRedo = false;
 };
 
 // Captions, the document type, enabled states and check marks of the
@@ -25,6 +27,8 @@ struct CommandState {
     std::optional<core::DocumentType> option; // forced only for a titled document
     bool previewEnabled = true;               // Command1 and the WithPreview items
     bool selectionEnabled = false;            // the WithSelection items: Cut, Copy
+    bool undoEnabled = false;
+    bool redoEnabled = false;
 };
 
 CommandState computeCommandState(const CommandInputs& in);

@@ -20,10 +20,23 @@ void applyRow(const MenuRow& row, const CommandState& s, const DocumentMenus& m)
             action->setChecked(main->isChecked());
         return;
     }
-    if (row.enabled == EnabledRule::WithSelection)
+    switch (row.enabled) {
+    case EnabledRule::WithSelection:
         action->setEnabled(s.selectionEnabled);
-    else if (row.enabled == EnabledRule::WithPreview)
+        break;
+    case EnabledRule::WithPreview:
         action->setEnabled(s.previewEnabled);
+        break;
+    case EnabledRule::WithUndo:
+        action->setEnabled(s.undoEnabled);
+        break;
+    case EnabledRule::WithRedo:
+        action->setEnabled(s.redoEnabled);
+        break;
+    case EnabledRule::Always:
+    case EnabledRule::Never:
+        break;
+    }
     if (row.checked == CheckRule::BarShown)
         action->setChecked(s.barChecked);
 }

@@ -33,10 +33,10 @@ void DocumentMenus::add(const MenuRow& row) {
         for (const MenuRow& r : rows_)
             main = QLatin1String(r.name) == QLatin1String(row.twinOf) ? &r : main;
     }
-    const CheckRule check = main ? main->checked : row.checked;
-    if (check != CheckRule::None) {
+    const MenuRow& checks = main ? *main : row;
+    if (checks.checked != CheckRule::None) {
         action->setCheckable(true);
-        action->setChecked(true); // both panels start shown
+        action->setChecked(checks.checkedAtStart);
     }
     if (row.hidden)
         action->setVisible(false);

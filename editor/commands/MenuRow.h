@@ -17,7 +17,7 @@ enum class RowKind {
 
 // When the command-state refresh enables an item. Always and Never: it
 // leaves the item as its row made it.
-enum class EnabledRule { Always, Never, WithSelection, WithPreview };
+enum class EnabledRule { Always, Never, WithSelection, WithPreview, WithUndo, WithRedo };
 
 // Where an item's check mark comes from: its own toggle, or the bottom bar's
 // real visibility.
@@ -34,6 +34,7 @@ struct MenuRow {
     std::size_t keyCount = 0;
     EnabledRule enabled = EnabledRule::Always;
     CheckRule checked = CheckRule::None;
+    bool checkedAtStart = true;
     bool hidden = false;
     const char* twinOf = nullptr; // for a Twin: the main item's name
 
@@ -42,9 +43,10 @@ struct MenuRow {
         r.enabled = rule;
         return r;
     }
-    constexpr MenuRow checkedBy(CheckRule rule) const {
+    constexpr MenuRow checkedBy(CheckRule rule, bool atStart = true) const {
         MenuRow r = *this;
         r.checked = rule;
+        r.checkedAtStart = atStart;
         return r;
     }
     constexpr MenuRow hide() const {

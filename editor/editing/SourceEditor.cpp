@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -55,10 +56,14 @@ SourceEditor::SourceEditor(QWidget* parent) : QsciScintilla(parent) {
     // The component turns every insertion and deletion it reports into a
     // character offset counted from the start of the text, to publish it to
     // assistive technology: 0.6 s a key at the middle of a 100 MB page. Unless
-    // such a tool is listening, it is asked to report none; the document
-    // window learns of changes from the save point instead.
+    // such a tool is listening, it is asked to report only the notices that
+    // come before an edit, which it passes on as they are.
     if (!QAccessible::isActive())
-        SendScintilla(SCI_SETMODEVENTMASK, 0UL);
+        SendScintilla(SCI_SETMODEVENTMASK, kEditNotices);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, [this](int, int type) {
+        if (type & kEditNotices)
+            editing();
+    });
     installQuietEditorAccessibility();
     blinkPeriod_ = static_cast<unsigned long>(SendScintilla(SCI_GETCARETPERIOD));
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &SourceEditor::followCaretLine);
@@ -251,14 +256,16 @@ std::string_view SourceEditor::selectedBytes() {
 
 void SourceEditor::replaceSelection(std::string_view utf8) {
     const long start = SendScintilla(SCI_GETSELECTIONSTART);
-    const long end = SendScintilla(SCI_GETSELECTIONEND);
+    replaceRange(start, SendScintilla(SCI_GETSELECTIONEND), utf8);
+    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(start + static_cast<long>(utf8.size())));
+}
+
+void SourceEditor::replaceRange(long start, long end, std::string_view utf8) {
     SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
     // SCI_REPLACESEL stops at a NUL byte; a target replacement takes a length.
     SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), nonNull(utf8));
-    const long inserted = start + static_cast<long>(utf8.size());
     if (lineIsLong(start))
-        segment(start, inserted);
-    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(inserted));
+        segment(start, start + static_cast<long>(utf8.size()));
 }
 
 int SourceEditor::charPosition(long bytePosition) {
@@ -325,6 +332,44 @@ QVariant SourceEditor::inputMethodQuery(Qt::InputMethodQuery query) const {
     }
 }
 
+void SourceEditor::editing() {
+    if (editPending_)
+        return;
+    editPending_ = true;
+    // Told at the end of the input event that makes the edit, so that the
+    // commands are current before the next key; an edit made from outside
+    // an event of the editor's is told once the event loop comes round.
+    if (!inEvent_)
+        QTimer::singleShot(0, this, &SourceEditor::tellEdited);
+}
+
+void SourceEditor::tellEdited() {
+    if (!editPending_)
+        return;
+    editPending_ = false;
+    emit textEdited();
+}
+
+template <typename Handle> bool SourceEditor::inEvent(Handle handle) {
+    const bool outer = !inEvent_;
+    inEvent_ = true;
+    const bool handled = handle();
+    if (outer) {
+        inEvent_ = false;
+        tellEdited();
+    }
+    return handled;
+}
+
+bool SourceEditor::event(QEvent* e) {
+    return inEvent([&] { return QsciScintilla::event(e); });
+}
+
+// Mouse, drag and drop and wheel events come through the viewport.
+bool SourceEditor::viewportEvent(QEvent* e) {
+    return inEvent([&] { return QsciScintilla::viewportEvent(e); });
+}
+
 void SourceEditor::keyPressEvent(QKeyEvent* event) {
     // The component types the character of any key it has no command for,
     // so Alt+I would type "i". A key held with Ctrl or Alt is a command or
@@ -338,7 +383,29 @@ void SourceEditor::keyPressEvent(QKeyEvent* event) {
             return;
         }
     }
+    const bool newLine = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+                         !(mods & ~(Qt::ShiftModifier | Qt::KeypadModifier)) &&
+                         !selectionHasPieces();
+    if (!newLine)
+        return QsciScintilla::keyPressEvent(event);
+    // Return keeps the indentation of its line (up to the caret), its spaces
+    // and tabs as they are, in the same edit as the line end.
+    const long caret = SendScintilla(SCI_GETSELECTIONSTART);
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(caret));
+    const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    std::string indent;
+    for (long pos = lineStart; pos < caret; ++pos) {
+        const auto c =
+            static_cast<char>(SendScintilla(SCI_GETCHARAT, static_cast<unsigned long>(pos)));
+        if (c != ' ' && c != '\t')
+            break;
+        indent += c;
+    }
+    SendScintilla(SCI_BEGINUNDOACTION);
     QsciScintilla::keyPressEvent(event);
+    if (!indent.empty())
+        SendScintilla(SCI_ADDTEXT, static_cast<unsigned long>(indent.size()), indent.data());
+    SendScintilla(SCI_ENDUNDOACTION);
 }
 
 void SourceEditor::mouseReleaseEvent(QMouseEvent* event) {
@@ -407,12 +474,8 @@ void SourceEditor::clearUndoHistory() {
 }
 
 void SourceEditor::addListener(Listener& listener) {
-    // The update notice follows every change of the text; the save point's
-    // notice, every load, save and reset.
-    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [&listener](int updated) {
-        if (updated & SC_UPDATE_CONTENT)
-            listener.textEdited();
-    });
+    // The save point's notice follows every load, save and reset.
+    connect(this, &SourceEditor::textEdited, this, [&listener] { listener.textEdited(); });
     connect(this, &QsciScintilla::modificationChanged, this,
             [&listener](bool modified) { listener.savePointChanged(modified); });
 }

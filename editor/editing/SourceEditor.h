@@ -60,6 +60,8 @@ public:
     // after the inserted text. Every byte is kept, NULs and line ends included.
     std::string_view selectedBytes();
     void replaceSelection(std::string_view utf8);
+    // Replaces the bytes [start, end) and leaves the selection to the editor.
+    void replaceRange(long start, long end, std::string_view utf8);
     // Selection in characters of the text as stored (a CR LF pair is two).
     int selStart();
     int selLength();
@@ -80,8 +82,13 @@ signals:
     void filesDropped(const QStringList& paths);
     // A fresh, still empty document took the place of the old one.
     void documentReplaced();
+    // The text changed: told once at the end of the input event that changed
+    // it, or soon after a change made from outside one.
+    void textEdited();
 
 protected:
+    bool event(QEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -101,6 +108,14 @@ private:
     bool lineIsLong(long position);
     void followCaretLine();
 
+    // The notices the component sends before an insertion or a deletion.
+    static constexpr unsigned long kEditNotices = SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE;
+    void editing();
+    void tellEdited();
+    template <typename Handle> bool inEvent(Handle handle);
+
+    bool inEvent_ = false;
+    bool editPending_ = false;
     unsigned long blinkPeriod_ = 0;
     CaretBlink blink_ = CaretBlink::On;
     bool longLines_ = false;

@@ -1,6 +1,7 @@
 #include "platform/prompts/QtPrompts.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace platform {
@@ -30,6 +31,8 @@ PromptAnswer QtPrompts::message(QWidget* parent, const QString& text, const QStr
         qtButtons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     QMessageBox box(toQt(icon), title, text, qtButtons, parent);
     box.setObjectName(QStringLiteral("prompt"));
+    // File names may hold < and &: a message is never read as markup.
+    box.setTextFormat(Qt::PlainText);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return PromptAnswer::Yes;
@@ -59,6 +62,18 @@ QString QtPrompts::saveFileName(QWidget* parent, const QString& startPath, const
     // No default suffix and no overwrite question: the name typed is the name written.
     return QFileDialog::getSaveFileName(parent, QString(), startPath, filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+std::optional<QString> QtPrompts::askText(QWidget* parent, const QString& title,
+                                          const QString& label, const QString& initial) {
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("askText"));
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(initial);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 } // namespace platform

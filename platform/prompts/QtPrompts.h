@@ -11,6 +11,8 @@ public:
                          PromptIcon icon, PromptButtons buttons) override;
     QString openFileName(QWidget* parent, const QString& startPath, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& startPath, const QString& filter) override;
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& initial) override;
 };
 
 } // namespace platform

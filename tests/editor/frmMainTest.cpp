@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -125,6 +126,41 @@ TEST_F(frmMainTest, MenuTreeHasEveryCaptionShortcutAndState) {
     EXPECT_TRUE(m("mnuBottomBar")->isChecked());
     EXPECT_EQ(m("mnuFile")->menu()->actions().size(), 7);
     EXPECT_TRUE(m("mnufileCut")->isSeparator());
+}
+
+TEST_F(frmMainTest, EveryShortcutReachesItsItemFromTheEditor) {
+    showAndFocusEditor();
+    struct Key {
+        const char* item;
+        QKeyCombination key;
+    };
+    // The window's own keys first, then those the editor had and the menus now show.
+    const Key keys[] = {
+        {"mnuNew", Qt::CTRL | Qt::Key_N},
+        {"mnuOpen", Qt::CTRL | Qt::Key_O},
+        {"mnuSave", Qt::CTRL | Qt::Key_S},
+        {"mnuSelectAll", Qt::CTRL | Qt::Key_A},
+        {"mnuCopy", Qt::CTRL | Qt::Key_C},
+        {"mnuCopy", Qt::CTRL | Qt::Key_Insert},
+        {"mnuCut", Qt::CTRL | Qt::Key_X},
+        {"mnuPaste", Qt::CTRL | Qt::Key_V},
+        {"mnuSelectAll", Qt::CTRL | Qt::Key_A},
+        {"mnuCut", Qt::SHIFT | Qt::Key_Delete},
+        {"mnuPaste", Qt::SHIFT | Qt::Key_Insert},
+        {"mnuTools", Qt::CTRL | Qt::Key_T},
+        {"mnuBottomBar", Qt::CTRL | Qt::Key_B},
+        {"mnuUndo", Qt::CTRL | Qt::Key_Z},
+        {"mnuRedo", Qt::CTRL | Qt::Key_Y},
+        {"mnuUndo", Qt::CTRL | Qt::Key_Z},
+        {"mnuRedo", Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
+    };
+    for (const Key& k : keys) {
+        SCOPED_TRACE(std::string(k.item) + " " + QKeySequence(k.key).toString().toStdString());
+        QSignalSpy triggered(menuItem(*window, k.item), &QAction::triggered);
+        QTest::keyClick(window->coding()->viewport(), k.key.key(), k.key.keyboardModifiers());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(triggered.count(), 1);
+    }
 }
 
 TEST_F(frmMainTest, ControlsSitAtTheirDesignGeometryAfterTheFirstLayout) {

@@ -107,7 +107,7 @@ TEST_F(FrameTest, FirstStartWithEmptyStore) {
     QCoreApplication::processEvents();
     EXPECT_TRUE(frame.area()->viewport()->rect().contains(frame.documentSubWindow()->geometry()));
     EXPECT_EQ(menuBarTitles(frame),
-              (QStringList{"&File", "&Edit", "Insert", "&View", "&Page", "&Help"}));
+              (QStringList{"&File", "&Edit", "&Search", "Insert", "&View", "&Page", "&Help"}));
 
     QStringList panels;
     for (int i = 1; i <= 5; ++i)
@@ -166,7 +166,7 @@ TEST_F(FrameTest, ExitLeavesTheFrameWithItsOwnMenusAndNewBringsBackAFreshDocumen
     EXPECT_EQ(frame.documentWindow(), document); // the same window object
     EXPECT_TRUE(document->CurrentFile().isEmpty());
     EXPECT_FALSE(document->IsSaved());
-    EXPECT_EQ(menuBarTitles(frame).size(), 6);
+    EXPECT_EQ(menuBarTitles(frame).size(), 7);
 
     // While open, New only brings it to the front.
     frame.mnuNew_Click();
@@ -179,7 +179,7 @@ TEST_F(FrameTest, TheDocumentMenusStandInEveryWindowStateOfBothWindows) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
     QMdiSubWindow* sub = frame.documentSubWindow();
     const QStringList documentMenus = menuBarTitles(frame);
-    ASSERT_EQ(documentMenus.size(), 6);
+    ASSERT_EQ(documentMenus.size(), 7);
     struct Step {
         const char* name;
         std::function<void()> run;

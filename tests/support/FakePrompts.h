@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <optional>
 #include <vector>
 
 // Answers the program's questions from a script and records what was asked.
@@ -23,6 +24,8 @@ public:
     QStringList dialogs;    // "open" or "save", in order
     QStringList startPaths; // where each dialog started
     QStringList filters;
+    std::deque<std::optional<QString>> texts; // typed into askText (nullopt cancels)
+    QStringList askedLabels;
 
     platform::PromptAnswer message(QWidget*, const QString& text, const QString& title,
                                    platform::PromptIcon icon,
@@ -42,6 +45,15 @@ public:
     }
     QString saveFileName(QWidget*, const QString& start, const QString& filter) override {
         return dialog(QStringLiteral("save"), start, filter);
+    }
+    std::optional<QString> askText(QWidget*, const QString&, const QString& label,
+                                   const QString&) override {
+        askedLabels << label;
+        if (texts.empty())
+            return std::nullopt;
+        auto text = texts.front();
+        texts.pop_front();
+        return text;
     }
 
 private:
