@@ -1,11 +1,14 @@
 #include "editor/DocumentCommands.h"
 
+#include "editor/EditorAids.h"
 #include "editor/commands/DocumentMenus.h"
 #include "editor/document/DocumentFiles.h"
 #include "editor/editing/EditingCommands.h"
 #include "editor/editing/EditorView.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/frmMain.h"
+#include "editor/markup/MarkupAssist.h"
+#include "editor/markup/MarkupCheck.h"
 #include "editor/search/SearchCommands.h"
 
 #include <QAction>
@@ -64,6 +67,13 @@ const std::array kRows{
     Row{separatorRow("mnuSearchCut1")},
     Row{itemRow("mnuGoToLine", "&Go to Line...", Qt::CTRL | Qt::Key_G),
         [](frmMain& w) { w.search().goToLine(); }},
+    Row{itemRow("mnuMatchingTag", "Go to &Matching Tag", Qt::CTRL | Qt::Key_M),
+        [](frmMain& w) { w.aids().markup().goToMatchingTag(); }},
+    Row{separatorRow("mnuSearchCut2")},
+    Row{itemRow("mnuNextProblem", "Next Pro&blem", Qt::Key_F8),
+        [](frmMain& w) { w.aids().check().goToProblem(false); }},
+    Row{itemRow("mnuPreviousProblem", "Previous Probl&em", Qt::SHIFT | Qt::Key_F8),
+        [](frmMain& w) { w.aids().check().goToProblem(true); }},
 
     // Item 0 is the design-time placeholder; the element buttons add the rest.
     Row{menuRow("mnuInsert", "Insert")},
@@ -89,6 +99,10 @@ const std::array kRows{
         [](frmMain& w) { w.view().setLineNumbers(w.flipCheck("mnuLineNumbers")); }},
     Row{itemRow("mnuWordWrap", "&Word Wrap").checkedBy(CheckRule::Toggle, false),
         [](frmMain& w) { w.view().setWordWrap(w.flipCheck("mnuWordWrap")); }},
+    Row{itemRow("mnuCloseTags", "Close &Tags Automatically").checkedBy(CheckRule::Toggle),
+        [](frmMain& w) { w.aids().markup().setClosingTags(w.flipCheck("mnuCloseTags")); }},
+    Row{itemRow("mnuCheckMarkup", "&Mark Mistakes").checkedBy(CheckRule::Toggle),
+        [](frmMain& w) { w.aids().check().setEnabled(w.flipCheck("mnuCheckMarkup")); }},
     Row{separatorRow("mnuLayoutCut2")},
     // Ctrl++ is Ctrl+Shift+= on most keyboards; Ctrl+= is the same key unshifted.
     Row{itemRow("mnuZoomIn", "Zoom &In", Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal,

@@ -4,6 +4,7 @@
 #include "core/AppIdentity.h"
 #include "core/Twips.h"
 #include "editor/DocumentCommands.h"
+#include "editor/EditorAids.h"
 #include "editor/PlacementMemory.h"
 #include "editor/commands/CommandStateView.h"
 #include "editor/commands/DocumentMenus.h"
@@ -18,7 +19,7 @@
 #include "editor/layout/CloseLabel.h"
 #include "editor/layout/DocumentWindowDesign.h"
 #include "editor/layout/WidgetLayoutTarget.h"
-#include "editor/search/SearchCommands.h"
+#include "editor/markup/MarkupCheck.h"
 #include "platform/desktop/NormalSize.h"
 #include "platform/files/LocalPath.h"
 #include "platform/prompts/Prompts.h"
@@ -48,11 +49,8 @@ frmMain::frmMain(platform::Prompts& prompts, PlacementMemory& placement, QWidget
         emit currentFileChanged(state_.CurrentFile);
     });
     editing_ = std::make_unique<EditingCommands>(*coding_);
-    search_ = new SearchCommands(*coding_, prompts_, *this);
-    view_ = new EditorView(*coding_);
-    view_->setLineNumbers(true);
-    connect(search_, &SearchCommands::notice, view_, &EditorView::showNotice);
-    connect(view_, &EditorView::statusChanged, this, &frmMain::statusChanged);
+    aids_ = new EditorAids(*coding_, prompts_, *this, [this] { return DocumentType(); });
+    connect(&aids_->view(), &EditorView::statusChanged, this, &frmMain::statusChanged);
     setPreviewServices({});
     connectDocumentMenus(*this);
     connectCommandStateInputs();
@@ -124,8 +122,10 @@ void frmMain::connectCommandStateInputs() {
     connect(coding_, &SourceEditor::textEdited, this, &frmMain::refreshCommandState);
     connect(coding_, &QsciScintillaBase::SCN_UPDATEUI, this, &frmMain::refreshCommandState);
     // Toggled, not clicked: the load step and a recovery set the option too.
-    for (QRadioButton* option : Option1_)
+    for (QRadioButton* option : Option1_) {
         connect(option, &QRadioButton::toggled, this, &frmMain::refreshCommandState);
+        connect(option, &QRadioButton::toggled, &aids_->check(), &MarkupCheck::schedule);
+    }
     connect(this, &frmMain::currentFileChanged, this, &frmMain::refreshCommandState);
 }
 
@@ -237,6 +237,14 @@ void frmMain::toggleBottomBar() {
     item->setChecked(!item->isChecked());
     runLayout();
     refreshCommandState();
+}
+
+SearchCommands& frmMain::search() const {
+    return aids_->search();
+}
+
+EditorView& frmMain::view() const {
+    return aids_->view();
 }
 
 bool frmMain::flipCheck(const char* name) {

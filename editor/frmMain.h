@@ -24,6 +24,7 @@ class CloseLabel;
 class DocumentFiles;
 class DocumentMenus;
 class EditingCommands;
+class EditorAids;
 class EditorView;
 class ElementButtons;
 class PlacementMemory;
@@ -64,8 +65,9 @@ public:
     SourceEditor* coding() const { return coding_; }
     DocumentFiles& files() const { return *files_; }
     EditingCommands& editing() const { return *editing_; }
-    SearchCommands& search() const { return *search_; }
-    EditorView& view() const { return *view_; }
+    const EditorAids& aids() const { return *aids_; }
+    SearchCommands& search() const;
+    EditorView& view() const;
     // Flips a toggle item's check mark (its command's to set) and returns it.
     bool flipCheck(const char* name);
     TabControl* XTab() const { return XTab_; }
@@ -133,8 +135,7 @@ private:
     std::unique_ptr<WidgetLayoutTarget> layout_;
     std::unique_ptr<Preview> preview_;
     RecoveryKeeper* recovery_ = nullptr;
-    SearchCommands* search_ = nullptr;
-    EditorView* view_ = nullptr;
+    EditorAids* aids_ = nullptr;
 };
 
 } // namespace editor

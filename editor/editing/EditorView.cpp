@@ -125,8 +125,20 @@ void EditorView::showNotice(const QString& text) {
     emit statusChanged(statusText());
 }
 
+void EditorView::setProblems(int count, const QString& stoppedBecause) {
+    problems_ = count == 0   ? QString()
+                : count == 1 ? QStringLiteral("1 problem")
+                             : QStringLiteral("%1 problems").arg(count);
+    if (!stoppedBecause.isEmpty())
+        problems_ += (problems_.isEmpty() ? QString() : QStringLiteral("; ")) + stoppedBecause;
+    emit statusChanged(statusText());
+}
+
 QString EditorView::statusText() const {
-    return notice_.isEmpty() ? position_ : notice_ + QStringLiteral("  \u2014  ") + position_;
+    QString text = position_;
+    if (!problems_.isEmpty())
+        text += QStringLiteral("  \u00b7  ") + problems_;
+    return notice_.isEmpty() ? text : notice_ + QStringLiteral("  \u2014  ") + text;
 }
 
 } // namespace editor

@@ -25,6 +25,8 @@ public:
 
     // What a command says ("Search wrapped"), shown for a few seconds.
     void showNotice(const QString& text);
+    // How many problems the markup check found, and why it stopped early if it did.
+    void setProblems(int count, const QString& stoppedBecause);
 
     // "Ln 12, Col 5", "Modified" while the text differs from the saved one,
     // and the notice while it lasts.
@@ -46,6 +48,7 @@ private:
     QTimer noticeTime_;
     QString position_;
     QString notice_;
+    QString problems_;
 };
 
 } // namespace editor
