@@ -69,6 +69,9 @@ AnyButton::AnyButton(ContainerServices& container, QWidget* parent)
     overTimer_.setObjectName(QStringLiteral("OverTimer"));
     overTimer_.setInterval(kOverTimerInterval);
     connect(&overTimer_, &QTimer::timeout, this, [this] { interaction_.OverTimerTick(); });
+    releaseTimer_.setSingleShot(true);
+    releaseTimer_.setInterval(kReleaseDeferral);
+    connect(&releaseTimer_, &QTimer::timeout, this, [this] { handleHeldRelease(); });
     accessKey_->setContext(Qt::WindowShortcut);
     connect(accessKey_, &QShortcut::activated, this, [this] { interaction_.AccessKeyPress(); });
     connect(accessKey_, &QShortcut::activatedAmbiguously, this, [this] { clickSharedAccessKey(); });
@@ -126,12 +129,14 @@ void AnyButton::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void AnyButton::mousePressEvent(QMouseEvent* event) {
+    handleHeldRelease();
     const QPointF p = event->position();
     interaction_.MouseDown(buttonBits(event->button()), shiftState(event->modifiers()),
                            static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
 void AnyButton::mouseReleaseEvent(QMouseEvent* event) {
+    handleHeldRelease();
     endCapture();
     const QPointF p = event->position();
     interaction_.MouseUp(buttonBits(event->button()), shiftState(event->modifiers()),
@@ -139,11 +144,16 @@ void AnyButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void AnyButton::mouseDoubleClickEvent(QMouseEvent*) {
+    handleHeldRelease();
     interaction_.DblClick();
 }
 
 void AnyButton::keyPressEvent(QKeyEvent* event) {
     const std::int16_t key = virtualKeyCode(event->key());
+    if (heldRelease_.continuesHold(key, event->timestamp(), event->isAutoRepeat()))
+        releaseTimer_.stop(); // the key is still held: this press is a repeat
+    else
+        handleHeldRelease();
     interaction_.KeyDown(key, shiftState(event->modifiers()));
     if (!event->text().isEmpty())
         interaction_.KeyPress(core::toAnsiByte(event->text().at(0)));
@@ -156,10 +166,23 @@ void AnyButton::keyReleaseEvent(QKeyEvent* event) {
     // Held keys repeat their press only; a repeated release is not a release.
     if (event->isAutoRepeat())
         return;
+    handleHeldRelease();
     const std::int16_t key = virtualKeyCode(event->key());
-    interaction_.KeyUp(key, shiftState(event->modifiers()));
-    if (key != ButtonInteraction::kSpace)
-        event->ignore();
+    const std::int16_t shift = shiftState(event->modifiers());
+    if (key == ButtonInteraction::kSpace) {
+        // It may yet prove to be half of an auto-repeat pair.
+        heldRelease_.hold({key, shift, event->timestamp()});
+        releaseTimer_.start();
+        return;
+    }
+    interaction_.KeyUp(key, shift);
+    event->ignore();
+}
+
+void AnyButton::handleHeldRelease() {
+    releaseTimer_.stop();
+    if (const auto release = heldRelease_.take())
+        interaction_.KeyUp(release->keyCode, release->shift);
 }
 
 void AnyButton::focusInEvent(QFocusEvent* event) {
@@ -168,6 +191,7 @@ void AnyButton::focusInEvent(QFocusEvent* event) {
 }
 
 void AnyButton::focusOutEvent(QFocusEvent* event) {
+    handleHeldRelease();
     endCapture();
     interaction_.ExitFocus();
     QWidget::focusOutEvent(event);
