@@ -46,6 +46,12 @@ private:
 
 namespace {
 
+// The buttons the control knows: left, right and middle. Any other (Back,
+// Forward) neither presses nor clicks the button; the event goes on to the window.
+bool knownButton(const QMouseEvent* event) {
+    return buttonBits(event->button()) != 0;
+}
+
 // Puts the accessibility factory in place before the base widget exists, so no
 // query for this button, however early, finds a plain widget's interface.
 QWidget* withAccessibility(QWidget* parent) {
@@ -129,6 +135,10 @@ void AnyButton::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void AnyButton::mousePressEvent(QMouseEvent* event) {
+    if (!knownButton(event)) {
+        event->ignore();
+        return;
+    }
     handleHeldRelease();
     const QPointF p = event->position();
     interaction_.MouseDown(buttonBits(event->button()), shiftState(event->modifiers()),
@@ -136,6 +146,10 @@ void AnyButton::mousePressEvent(QMouseEvent* event) {
 }
 
 void AnyButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (!knownButton(event)) {
+        event->ignore();
+        return;
+    }
     handleHeldRelease();
     endCapture();
     const QPointF p = event->position();
@@ -143,7 +157,11 @@ void AnyButton::mouseReleaseEvent(QMouseEvent* event) {
                          static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
-void AnyButton::mouseDoubleClickEvent(QMouseEvent*) {
+void AnyButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!knownButton(event)) {
+        event->ignore();
+        return;
+    }
     handleHeldRelease();
     interaction_.DblClick();
 }

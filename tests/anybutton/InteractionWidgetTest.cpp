@@ -159,6 +159,41 @@ TEST(InteractionWidget, DoubleClickClicksTwice) {
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
+// Left and middle press and click; the right button raises its events only;
+// a side button (Back, Forward) does nothing at all. Each is clicked, then
+// double-clicked.
+TEST(InteractionWidget, OnlyTheButtonsTheControlKnowsPressIt) {
+    const QStringList clicked{"sound .\\resources\\click.wav", "Click",
+                              "navigate http://x.example/"};
+    struct Case {
+        Qt::MouseButton button;
+        int bits;
+        bool presses;
+    };
+    const Case cases[] = {{Qt::LeftButton, 1, true},
+                          {Qt::MiddleButton, 4, true},
+                          {Qt::RightButton, 2, false},
+                          {Qt::BackButton, 0, false},
+                          {Qt::ForwardButton, 0, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bits);
+        WidgetFixture f;
+        QStringList once;
+        if (c.bits != 0)
+            once << QString("MouseDown %1 0 10 10").arg(c.bits)
+                 << (c.presses ? clicked : QStringList())
+                 << QString("MouseUp %1 0 10 10").arg(c.bits);
+        f.send(QEvent::MouseButtonPress, c.button, {10, 10}, c.button);
+        EXPECT_EQ(f.s().g_IsPressed, c.presses ? 1 : 0);
+        f.send(QEvent::MouseButtonRelease, c.button, {10, 10}, Qt::NoButton);
+        f.send(QEvent::MouseButtonDblClick, c.button, {10, 10}, c.button);
+        EXPECT_EQ(f.s().g_IsPressed, c.presses ? 1 : 0);
+        f.send(QEvent::MouseButtonRelease, c.button, {10, 10}, Qt::NoButton);
+        EXPECT_EQ(f.take(), once + once);
+        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    }
+}
+
 TEST(InteractionWidget, SpaceKeysAndRepeats) {
     WidgetFixture f;
     QTest::keyPress(f.button, Qt::Key_Space);
