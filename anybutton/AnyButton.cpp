@@ -1,6 +1,7 @@
 #include "anybutton/AnyButton.h"
 
 #include "anybutton/AnyButtonAccessible.h"
+#include "anybutton/MousePointers.h"
 #include "anybutton/interaction/InputCodes.h"
 #include "core/text/AnsiText.h"
 #include "platform/desktop/QtSoundPlayer.h"
@@ -232,6 +233,8 @@ void AnyButton::cursorChanged(std::int16_t pointer, const PictureRef& icon) {
         setCursor(Qt::PointingHandCursor);
     else if (pointer == MousePointerCustom && !icon.image().isNull())
         setCursor(QCursor(QPixmap::fromImage(icon.image())));
+    else if (const auto shape = stockPointer(pointer))
+        setCursor(*shape);
     else
         unsetCursor();
 }
