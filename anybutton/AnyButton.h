@@ -1,11 +1,11 @@
 #pragma once
 
+#include "anybutton/control/AnyButtonControl.h"
+#include "anybutton/control/ButtonSurface.h"
 #include "anybutton/interaction/ButtonEvents.h"
 #include "anybutton/interaction/ButtonInteraction.h"
 #include "anybutton/interaction/HeldKeyRelease.h"
 #include "anybutton/interaction/InteractionHost.h"
-#include "anybutton/painting/ButtonSurface.h"
-#include "anybutton/properties/AnyButtonControl.h"
 #include "platform/desktop/DesktopUrlOpener.h"
 
 #include <QImage>

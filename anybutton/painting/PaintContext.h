@@ -1,7 +1,7 @@
 #pragma once
 
-#include "anybutton/ContainerServices.h"
 #include "anybutton/properties/ButtonState.h"
+#include "anybutton/properties/ContainerServices.h"
 #include "platform/gdi/objects/DeviceContext.h"
 
 namespace anybutton {

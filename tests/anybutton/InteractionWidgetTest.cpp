@@ -1,6 +1,6 @@
 #include "anybutton/AnyButton.h"
-#include "anybutton/SimpleContainer.h"
 #include "anybutton/interaction/InputCodes.h"
+#include "anybutton/properties/SimpleContainer.h"
 #include "platform/desktop/QtSoundPlayer.h"
 
 #include <QApplication>

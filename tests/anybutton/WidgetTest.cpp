@@ -1,6 +1,6 @@
 #include "anybutton/AnyButton.h"
-#include "anybutton/SimpleContainer.h"
 #include "anybutton/properties/PropertyError.h"
+#include "anybutton/properties/SimpleContainer.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "anybutton/TestSupport.h"
 
-#include "anybutton/painting/PaintPipeline.h"
+#include "anybutton/pipeline/PaintPipeline.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "anybutton/properties/AnyButtonControl.h"
+#include "anybutton/control/AnyButtonControl.h"
 
-#include "anybutton/painting/PaintPipeline.h"
+#include "anybutton/pipeline/PaintPipeline.h"
 #include "anybutton/properties/AccessKey.h"
 #include "anybutton/properties/PictureSizing.h"
 #include "anybutton/properties/PropertyError.h"

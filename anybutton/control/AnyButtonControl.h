@@ -1,9 +1,9 @@
 #pragma once
 
-#include "anybutton/ContainerServices.h"
-#include "anybutton/painting/ButtonSurface.h"
+#include "anybutton/control/ButtonSurface.h"
 #include "anybutton/properties/AccessKey.h"
 #include "anybutton/properties/ButtonState.h"
+#include "anybutton/properties/ContainerServices.h"
 #include "anybutton/properties/PropertyBag.h"
 #include "anybutton/properties/PropertyTable.h"
 #include "platform/gdi/objects/DeviceContext.h"

@@ -1,4 +1,4 @@
-#include "anybutton/painting/PaintPipeline.h"
+#include "anybutton/pipeline/PaintPipeline.h"
 
 #include "anybutton/content/ContentPainters.h"
 #include "anybutton/painting/ColorMath.h"
