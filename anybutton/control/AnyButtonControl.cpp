@@ -311,8 +311,15 @@ void AnyButtonControl::Refresh() {
     const int h = static_cast<int>(std::nearbyint(s_.clientHeight));
     if (dc_.width() != w || dc_.height() != h)
         gdi::SelectObject(dc_, gdi::CreateCompatibleBitmap(dc_, w, h));
-    PaintContext ctx{s_, dc_, container_};
-    anybutton::Refresh(ctx);
+    const PaintLook look = PaintLook::of(s_, container_, dc_.systemColors());
+    const ContentRects previous{s_.g_ClientRect, s_.g_ContentRect, s_.g_PictureRect,
+                                s_.g_CaptionRect};
+    const PaintResult painted = anybutton::Refresh(look, previous, dc_);
+    s_.surfaceBackColor = painted.surfaceBackColor;
+    s_.g_ClientRect = painted.layout.client;
+    s_.g_ContentRect = painted.layout.content;
+    s_.g_PictureRect = painted.layout.picture;
+    s_.g_CaptionRect = painted.layout.caption;
     if (surface_)
         surface_->imageChanged();
 }

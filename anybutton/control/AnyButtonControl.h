@@ -147,11 +147,13 @@ private:
     }
     void notify(const char* name);
     // The two sequences most setters are: store and notify, then maybe repaint.
-    template <class T> void storeAndNotify(T ButtonState::*field, const T& v, const char* name) {
+    template <class T, class Part>
+    void storeAndNotify(T Part::*field, const T& v, const char* name) {
         s_.*field = v;
         notify(name);
     }
-    template <class T> void storeAndRepaint(T ButtonState::*field, const T& v, const char* name) {
+    template <class T, class Part>
+    void storeAndRepaint(T Part::*field, const T& v, const char* name) {
         storeAndNotify(field, v, name);
         Refresh();
     }

@@ -18,100 +18,101 @@ int roundHalfEven(double v) {
     return static_cast<int>(std::nearbyint(v));
 }
 
-void raisedBorder(PaintContext& ctx) {
-    const ButtonState& s = ctx.state;
-    if (s.g_Bevel < 2)
-        DrawThinRaisedFrame(ctx);
-    else
-        DrawRaisedBevel(ctx, ResolveColor(s.surfaceBackColor, ctx.dc.systemColors()), s.g_Bevel,
-                        s.g_BevelDepth);
+// The bevel painters take the surface's background colour as the border is drawn.
+gdi::COLORREF faceOf(const gdi::DeviceContext& dc, OleColor surfaceBack) {
+    return ResolveColor(surfaceBack, dc.systemColors());
 }
 
-void sunkenBorder(PaintContext& ctx) {
-    const ButtonState& s = ctx.state;
-    if (s.g_Bevel < 2)
-        DrawThinSunkenFrame(ctx);
+void raisedBorder(const PaintLook& look, gdi::DeviceContext& dc, OleColor surfaceBack) {
+    if (look.bevel < 2)
+        DrawThinRaisedFrame(look, dc);
     else
-        DrawSunkenBevel(ctx, ResolveColor(s.surfaceBackColor, ctx.dc.systemColors()), s.g_Bevel,
-                        s.g_BevelDepth);
+        DrawRaisedBevel(look, dc, faceOf(dc, surfaceBack), look.bevel, look.bevelDepth);
 }
 
-void runTimeBorder(PaintContext& ctx) {
-    const ButtonState& s = ctx.state;
-    switch (s.g_ButtonStyle) {
-    case ButtonStyleXP:
-        if (s.g_IsOver != 0 || s.g_XPShowBorderAlways)
-            PaintXPBorder(ctx);
+void sunkenBorder(const PaintLook& look, gdi::DeviceContext& dc, OleColor surfaceBack) {
+    if (look.bevel < 2)
+        DrawThinSunkenFrame(look, dc);
+    else
+        DrawSunkenBevel(look, dc, faceOf(dc, surfaceBack), look.bevel, look.bevelDepth);
+}
+
+void runTimeBorder(const PaintLook& look, gdi::DeviceContext& dc, OleColor surfaceBack) {
+    switch (look.style) {
+    case Style::XP:
+        if (look.over || look.xpBorderAlways)
+            PaintXPBorder(look, dc);
         return;
-    case ButtonStyleRounded:
-        if (s.g_IsPressed == 1)
-            PaintRoundedFace(ctx, RoundedState::Pressed, HoverRing::Off);
-        else if (s.g_IsOver == 1)
-            PaintRoundedFace(ctx, RoundedState::Idle, HoverRing::On);
+    case Style::Rounded:
+        if (look.pressed)
+            PaintRoundedFace(look, dc, RoundedState::Pressed, HoverRing::Off);
+        else if (look.over)
+            PaintRoundedFace(look, dc, RoundedState::Idle, HoverRing::On);
         else
-            PaintRoundedFace(ctx, RoundedState::Idle, HoverRing::Off);
+            PaintRoundedFace(look, dc, RoundedState::Idle, HoverRing::Off);
         return;
     default:
         break;
     }
     // Standard, flat and out-of-range styles.
-    if (s.g_IsPressed == 1)
-        sunkenBorder(ctx);
-    else if (s.g_IsOver == 1 || s.g_ButtonStyle == ButtonStyleStandard)
-        raisedBorder(ctx);
+    if (look.pressed)
+        sunkenBorder(look, dc, surfaceBack);
+    else if (look.over || look.style == Style::Standard)
+        raisedBorder(look, dc, surfaceBack);
 
-    if (ctx.container.extenderDefault() ||
-        (s.g_HasFocus == 1 && s.g_ButtonStyle == ButtonStyleStandard && s.g_IsPressed == 0))
-        DrawDefaultFrame(ctx);
+    if (look.isDefault || (look.focused && look.style == Style::Standard && !look.pressed))
+        DrawDefaultFrame(look, dc, faceOf(dc, surfaceBack));
 }
 
 } // namespace
 
-void PaintBackground(PaintContext& ctx) {
-    ButtonState& s = ctx.state;
-    if (s.g_ButtonStyle == ButtonStyleRounded)
-        return;
-    if (s.g_ButtonStyle == ButtonStyleXP) {
-        if (s.g_IsPressed != 0 || !s.g_TransparentBG)
-            SetSurfaceBackColor(ctx, s.g_BackColor);
+OleColor PaintBackground(const PaintLook& look, gdi::DeviceContext& dc, OleColor surfaceBack) {
+    switch (look.style) {
+    case Style::Rounded:
+        return surfaceBack;
+    case Style::XP:
+        if (look.pressed || !look.transparentBG)
+            surfaceBack = SetSurfaceBackColor(dc, look.backValue);
         else
-            CopyParentBackground(ctx);
-        PaintXPFaceTint(ctx);
-        return;
-    }
-    if (s.g_TransparentBG)
-        CopyParentBackground(ctx);
-}
-
-void PaintBorder(PaintContext& ctx) {
-    if (ctx.container.userMode()) {
-        runTimeBorder(ctx);
-        return;
-    }
-    switch (ctx.state.g_ButtonStyle) {
-    case ButtonStyleRounded:
-        PaintRoundedFace(ctx, RoundedState::Idle, HoverRing::Off);
-        break;
-    case ButtonStyleXP:
-        PaintBackground(ctx);
-        break;
+            CopyParentBackground(look, dc);
+        if (const auto tint = XPFaceTint(look))
+            surfaceBack = SetSurfaceBackColor(dc, *tint);
+        return surfaceBack;
     default:
-        raisedBorder(ctx);
-        break;
+        if (look.transparentBG)
+            CopyParentBackground(look, dc);
+        return surfaceBack;
     }
 }
 
-void Refresh(PaintContext& ctx) {
-    ButtonState& s = ctx.state;
-    Cls(ctx);
-    PaintBackground(ctx);
-    if (s.g_ButtonStyle != ButtonStyleNoBorder)
-        PaintBorder(ctx);
-    LayoutContent(ctx);
-    DrawPicture(ctx);
-    if (s.g_HasFocus == 1 && s.g_ShowFocusRect && s.g_ButtonStyle != ButtonStyleRounded)
-        gdi::DrawFocusRect(ctx.dc, s.g_FocusRect);
-    DrawCaption(ctx);
+OleColor PaintBorder(const PaintLook& look, gdi::DeviceContext& dc, OleColor surfaceBack) {
+    if (look.userMode) {
+        runTimeBorder(look, dc, surfaceBack);
+        return surfaceBack;
+    }
+    switch (look.style) {
+    case Style::Rounded:
+        PaintRoundedFace(look, dc, RoundedState::Idle, HoverRing::Off);
+        return surfaceBack;
+    case Style::XP:
+        return PaintBackground(look, dc, surfaceBack);
+    default:
+        raisedBorder(look, dc, surfaceBack);
+        return surfaceBack;
+    }
+}
+
+PaintResult Refresh(const PaintLook& look, const ContentRects& previous, gdi::DeviceContext& dc) {
+    Cls(dc, look.surfaceBack);
+    OleColor surfaceBack = PaintBackground(look, dc, look.surfaceBack);
+    if (look.style != Style::NoBorder)
+        surfaceBack = PaintBorder(look, dc, surfaceBack);
+    const ContentRects layout = LayoutContent(look, dc, previous);
+    DrawPicture(look, dc, layout.picture);
+    if (look.focused && look.showFocusRect && look.style != Style::Rounded)
+        gdi::DrawFocusRect(dc, look.focusRect);
+    DrawCaption(look, dc, layout.caption);
+    return {surfaceBack, layout};
 }
 
 void ComputeMetrics(ButtonState& s) {
