@@ -1,6 +1,7 @@
 #include "anybutton/AnyButton.h"
 
 #include "anybutton/AnyButtonAccessible.h"
+#include "anybutton/MousePointers.h"
 #include "anybutton/interaction/InputCodes.h"
 #include "core/text/AnsiText.h"
 #include "platform/desktop/QtSoundPlayer.h"
@@ -46,6 +47,12 @@ private:
 
 namespace {
 
+// The buttons the control knows: left, right and middle. Any other (Back,
+// Forward) neither presses nor clicks the button; the event goes on to the window.
+bool knownButton(const QMouseEvent* event) {
+    return buttonBits(event->button()) != 0;
+}
+
 // Puts the accessibility factory in place before the base widget exists, so no
 // query for this button, however early, finds a plain widget's interface.
 QWidget* withAccessibility(QWidget* parent) {
@@ -69,6 +76,9 @@ AnyButton::AnyButton(ContainerServices& container, QWidget* parent)
     overTimer_.setObjectName(QStringLiteral("OverTimer"));
     overTimer_.setInterval(kOverTimerInterval);
     connect(&overTimer_, &QTimer::timeout, this, [this] { interaction_.OverTimerTick(); });
+    releaseTimer_.setSingleShot(true);
+    releaseTimer_.setInterval(kReleaseDeferral);
+    connect(&releaseTimer_, &QTimer::timeout, this, [this] { handleHeldRelease(); });
     accessKey_->setContext(Qt::WindowShortcut);
     connect(accessKey_, &QShortcut::activated, this, [this] { interaction_.AccessKeyPress(); });
     connect(accessKey_, &QShortcut::activatedAmbiguously, this, [this] { clickSharedAccessKey(); });
@@ -126,24 +136,43 @@ void AnyButton::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void AnyButton::mousePressEvent(QMouseEvent* event) {
+    if (!knownButton(event)) {
+        event->ignore();
+        return;
+    }
+    handleHeldRelease();
     const QPointF p = event->position();
     interaction_.MouseDown(buttonBits(event->button()), shiftState(event->modifiers()),
                            static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
 void AnyButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (!knownButton(event)) {
+        event->ignore();
+        return;
+    }
+    handleHeldRelease();
     endCapture();
     const QPointF p = event->position();
     interaction_.MouseUp(buttonBits(event->button()), shiftState(event->modifiers()),
                          static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
-void AnyButton::mouseDoubleClickEvent(QMouseEvent*) {
+void AnyButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!knownButton(event)) {
+        event->ignore();
+        return;
+    }
+    handleHeldRelease();
     interaction_.DblClick();
 }
 
 void AnyButton::keyPressEvent(QKeyEvent* event) {
     const std::int16_t key = virtualKeyCode(event->key());
+    if (heldRelease_.continuesHold(key, event->timestamp(), event->isAutoRepeat()))
+        releaseTimer_.stop(); // the key is still held: this press is a repeat
+    else
+        handleHeldRelease();
     interaction_.KeyDown(key, shiftState(event->modifiers()));
     if (!event->text().isEmpty())
         interaction_.KeyPress(core::toAnsiByte(event->text().at(0)));
@@ -156,10 +185,23 @@ void AnyButton::keyReleaseEvent(QKeyEvent* event) {
     // Held keys repeat their press only; a repeated release is not a release.
     if (event->isAutoRepeat())
         return;
+    handleHeldRelease();
     const std::int16_t key = virtualKeyCode(event->key());
-    interaction_.KeyUp(key, shiftState(event->modifiers()));
-    if (key != ButtonInteraction::kSpace)
-        event->ignore();
+    const std::int16_t shift = shiftState(event->modifiers());
+    if (key == ButtonInteraction::kSpace) {
+        // It may yet prove to be half of an auto-repeat pair.
+        heldRelease_.hold({key, shift, event->timestamp()});
+        releaseTimer_.start();
+        return;
+    }
+    interaction_.KeyUp(key, shift);
+    event->ignore();
+}
+
+void AnyButton::handleHeldRelease() {
+    releaseTimer_.stop();
+    if (const auto release = heldRelease_.take())
+        interaction_.KeyUp(release->keyCode, release->shift);
 }
 
 void AnyButton::focusInEvent(QFocusEvent* event) {
@@ -168,6 +210,7 @@ void AnyButton::focusInEvent(QFocusEvent* event) {
 }
 
 void AnyButton::focusOutEvent(QFocusEvent* event) {
+    handleHeldRelease();
     endCapture();
     interaction_.ExitFocus();
     QWidget::focusOutEvent(event);
@@ -190,6 +233,8 @@ void AnyButton::cursorChanged(std::int16_t pointer, const PictureRef& icon) {
         setCursor(Qt::PointingHandCursor);
     else if (pointer == MousePointerCustom && !icon.image().isNull())
         setCursor(QCursor(QPixmap::fromImage(icon.image())));
+    else if (const auto shape = stockPointer(pointer))
+        setCursor(*shape);
     else
         unsetCursor();
 }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "anybutton/control/AnyButtonControl.h"
+#include "anybutton/control/ButtonSurface.h"
 #include "anybutton/interaction/ButtonEvents.h"
 #include "anybutton/interaction/ButtonInteraction.h"
+#include "anybutton/interaction/HeldKeyRelease.h"
 #include "anybutton/interaction/InteractionHost.h"
-#include "anybutton/painting/ButtonSurface.h"
-#include "anybutton/properties/AnyButtonControl.h"
 #include "platform/desktop/DesktopUrlOpener.h"
 
 #include <QImage>
@@ -34,6 +35,9 @@ class AnyButton : public QWidget, private ButtonSurface, private InteractionHost
 public:
     // The hover timer's interval in milliseconds.
     static constexpr int kOverTimerInterval = 10;
+    // How long a release of Space waits, in milliseconds, for the press that
+    // would make it half of an auto-repeat pair (HeldKeyRelease).
+    static constexpr int kReleaseDeferral = 50;
 
     explicit AnyButton(ContainerServices& container, QWidget* parent = nullptr);
     ~AnyButton() override;
@@ -64,6 +68,10 @@ public:
     // OverTimer; tests call tickOverTimer instead of waiting for it.
     const QTimer& overTimer() const { return overTimer_; }
     void tickOverTimer() { interaction_.OverTimerTick(); }
+    // The deferral of a Space release; tests call endReleaseDeferral instead
+    // of waiting for it.
+    const QTimer& releaseTimer() const { return releaseTimer_; }
+    void endReleaseDeferral() { handleHeldRelease(); }
 
     QSize sizeHint() const override { return {100, 40}; }
 
@@ -113,6 +121,8 @@ private:
     UrlOpener& urls() override;
 
     void endCapture();
+    // Handles a held Space release as the real one, before any later input.
+    void handleHeldRelease();
     // The press of an access key that other shortcuts of the window share too.
     void clickSharedAccessKey();
 
@@ -123,6 +133,8 @@ private:
     std::unique_ptr<SignalEvents> events_;
     ButtonInteraction interaction_;
     QTimer overTimer_;
+    HeldKeyRelease heldRelease_;
+    QTimer releaseTimer_;
     QShortcut* accessKey_;
     DesktopUrlOpener desktopUrls_;
     SoundPlayer* soundOverride_ = nullptr;

@@ -1,8 +1,8 @@
 #include "anybutton/SavedDesign.h"
 
 #include "anybutton/AnyButton.h"
-#include "anybutton/SimpleContainer.h"
 #include "anybutton/properties/PropertyError.h"
+#include "anybutton/properties/SimpleContainer.h"
 #include "core/Twips.h"
 
 #include <QFile>

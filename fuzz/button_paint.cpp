@@ -1,4 +1,4 @@
-// The button's whole paint from a property bag (anybutton/properties/
+// The button's whole paint from a property bag (anybutton/control/
 // AnyButtonControl.h, as tools/anybutton-render builds it): the input is a
 // bag in its text form, plus "width" and "height" in pixels for the client
 // size (100 x 40 when missing, each held to at most 512). The button loads the
@@ -9,11 +9,11 @@
 
 #include "FuzzSupport.h"
 
-#include "anybutton/SimpleContainer.h"
-#include "anybutton/properties/AnyButtonControl.h"
+#include "anybutton/control/AnyButtonControl.h"
 #include "anybutton/properties/ButtonLook.h"
 #include "anybutton/properties/PropertyBag.h"
 #include "anybutton/properties/PropertyError.h"
+#include "anybutton/properties/SimpleContainer.h"
 
 #include <algorithm>
 #include <cmath>

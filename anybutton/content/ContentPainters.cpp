@@ -1,13 +1,7 @@
 #include "anybutton/content/ContentPainters.h"
 
 #include "anybutton/content/PicturePainters.h"
-#include "anybutton/painting/ColorMath.h"
-#include "anybutton/painting/PaintPrimitives.h"
-#include "core/text/AnsiText.h"
-#include "platform/gdi/DrawText.h"
 #include "platform/gdi/raster/Blit.h"
-
-#include <cmath>
 
 namespace anybutton {
 
@@ -17,14 +11,14 @@ constexpr unsigned kDrawFlags = gdi::DT_WORDBREAK | gdi::DT_VCENTER | gdi::DT_CE
 constexpr unsigned kMeasureFlags = gdi::DT_CALCRECT | kDrawFlags;
 constexpr int kGap = 4; // between picture and caption
 
-void selectSurfaceFont(PaintContext& ctx) {
-    gdi::Font font = ctx.state.surfaceFont.toGdiFont();
-    if (ctx.dc.font() != font)
-        gdi::SelectObject(ctx.dc, std::move(font));
+void selectFont(const PaintLook& look, gdi::DeviceContext& dc) {
+    if (dc.font() != look.font)
+        gdi::SelectObject(dc, gdi::Font(look.font));
 }
 
-void drawText(PaintContext& ctx, const std::string& text, gdi::Rect rect) {
-    gdi::DrawTextExA(ctx.dc, text, rect, kDrawFlags, &ctx.state.g_TextParams);
+void drawText(const PaintLook& look, gdi::DeviceContext& dc, gdi::Rect rect) {
+    gdi::DrawTextParams params = CaptionTextParams();
+    gdi::DrawTextExA(dc, look.caption, rect, kDrawFlags, &params);
 }
 
 gdi::Rect sized(int left, int top, int width, int height) {
@@ -33,30 +27,38 @@ gdi::Rect sized(int left, int top, int width, int height) {
 
 } // namespace
 
-void LayoutContent(PaintContext& ctx) {
-    ButtonState& s = ctx.state;
-    const int w = ClientW(s), h = ClientH(s);
-    s.g_ClientRect = {0, 0, w - 1, h - 1};
-    s.g_ContentRect = {4, 4, s.g_ClientRect.right - 3, s.g_ClientRect.bottom - 3};
-    const gdi::Rect& c = s.g_ContentRect;
-    const int cL = c.left, cT = c.top, cW = c.width(), cH = c.height();
-    const int pw = s.g_PictureWidth, ph = s.g_PictureHeight;
+gdi::DrawTextParams CaptionTextParams() {
+    gdi::DrawTextParams params;
+    params.cbSize = 20;
+    params.iTabLength = 1;
+    params.iLeftMargin = 1;
+    params.iRightMargin = 1;
+    return params;
+}
 
-    if (s.g_CurrentPicture.isNull()) {
-        s.g_CaptionRect = c;
-        MeasureCaption(ctx);
-        return;
+ContentRects LayoutContent(const PaintLook& look, gdi::DeviceContext& dc,
+                           const ContentRects& previous) {
+    ContentRects r = previous;
+    const int w = look.clientW, h = look.clientH;
+    r.client = {0, 0, w - 1, h - 1};
+    r.content = {4, 4, r.client.right - 3, r.client.bottom - 3};
+    const gdi::Rect& c = r.content;
+    const int cL = c.left, cT = c.top, cW = c.width(), cH = c.height();
+    const int pw = look.pictureW, ph = look.pictureH;
+
+    if (look.picture.isNull()) {
+        r.caption = MeasureCaption(look, dc, c);
+        return r;
     }
-    if (s.g_Caption.isEmpty()) {
-        s.g_PictureRect = sized(cL + (cW - pw) / 2, cT + (cH - ph) / 2, pw, ph);
-        return;
+    if (look.caption.empty()) {
+        r.picture = sized(cL + (cW - pw) / 2, cT + (cH - ph) / 2, pw, ph);
+        return r;
     }
-    s.g_CaptionRect = c;
-    MeasureCaption(ctx);
-    const int cw = s.g_CaptionRect.width(), ch = s.g_CaptionRect.height();
-    gdi::Rect& pic = s.g_PictureRect;
-    gdi::Rect& cap = s.g_CaptionRect;
-    switch (s.g_PicturePosition) {
+    r.caption = MeasureCaption(look, dc, c);
+    const int cw = r.caption.width(), ch = r.caption.height();
+    gdi::Rect& pic = r.picture;
+    gdi::Rect& cap = r.caption;
+    switch (look.picturePosition) {
     case PicturePositionTop:
         pic = sized(cL + (cW - pw) / 2, cT + (cH - (ph + kGap + ch)) / 2, pw, ph);
         cap = sized(cL + (cW - cw) / 2, pic.bottom + kGap, cw, ch);
@@ -77,93 +79,69 @@ void LayoutContent(PaintContext& ctx) {
         // Out of range: the picture keeps its previous place.
         break;
     }
+    return r;
 }
 
-void MeasureCaption(PaintContext& ctx) {
-    ButtonState& s = ctx.state;
-    s.g_TextParams = gdi::DrawTextParams{};
-    s.g_TextParams.cbSize = 20;
-    s.g_TextParams.iTabLength = 1;
-    s.g_TextParams.iLeftMargin = 1;
-    s.g_TextParams.iRightMargin = 1;
-    selectSurfaceFont(ctx);
-    gdi::DrawTextExA(ctx.dc, core::toAnsi(s.g_Caption), s.g_CaptionRect, kMeasureFlags,
-                     &s.g_TextParams);
-    const int cw = s.g_CaptionRect.width(), ch = s.g_CaptionRect.height();
-    const gdi::Rect& c = s.g_ContentRect;
-    s.g_CaptionRect = sized(c.left + (c.width() - cw) / 2, c.top + (c.height() - ch) / 2, cw, ch);
+gdi::Rect MeasureCaption(const PaintLook& look, gdi::DeviceContext& dc, const gdi::Rect& content) {
+    gdi::DrawTextParams params = CaptionTextParams();
+    selectFont(look, dc);
+    gdi::Rect measured = content;
+    gdi::DrawTextExA(dc, look.caption, measured, kMeasureFlags, &params);
+    const int cw = measured.width(), ch = measured.height();
+    const gdi::Rect& c = content;
+    return sized(c.left + (c.width() - cw) / 2, c.top + (c.height() - ch) / 2, cw, ch);
 }
 
-void DrawPicture(PaintContext& ctx) {
-    ButtonState& s = ctx.state;
-    if (s.g_CurrentPicture.isNull())
+void DrawPicture(const PaintLook& look, gdi::DeviceContext& dc, const gdi::Rect& place) {
+    if (look.picture.isNull())
         return;
-    s.g_SavedRect = s.g_PictureRect;
-    const bool xpRising = s.g_IsOver == 1 && s.g_IsPressed == 0 && s.g_ButtonStyle == ButtonStyleXP;
-    const int offset = xpRising                                                   ? -3
-                       : (s.g_IsPressed == 1 && s.g_ButtonStyle != ButtonStyleXP) ? 1
-                                                                                  : 0;
-    s.g_PictureRect = s.g_PictureRect.offset(offset, offset);
+    const bool xpRising = look.over && !look.pressed && look.style == Style::XP;
+    const int offset = xpRising ? -3 : (look.pressed && look.style != Style::XP) ? 1 : 0;
+    const gdi::Rect drawn = place.offset(offset, offset);
 
-    using Painter = void (*)(PaintContext&, std::uint8_t, const gdi::Rect&, std::uint8_t);
+    using Painter = void (*)(const PaintLook&, gdi::DeviceContext&, std::uint8_t, const gdi::Rect&,
+                             std::uint8_t);
     Painter paint = nullptr;
-    if (s.g_CurrentPicture.type() == PictureRef::Type::Bitmap)
+    if (look.picture.type() == PictureRef::Type::Bitmap)
         paint = DrawBitmapPicture;
-    else if (s.g_CurrentPicture.type() == PictureRef::Type::Icon)
+    else if (look.picture.type() == PictureRef::Type::Icon)
         paint = DrawIconPicture;
-    if (paint) {
-        if (!s.surfaceEnabled) {
-            paint(ctx, 0, s.g_PictureRect, 0);
-        } else {
-            if (xpRising)
-                paint(ctx, 0, s.g_SavedRect, 1);
-            paint(ctx, 1, s.g_PictureRect, 0);
-        }
+    if (!paint)
+        return;
+    if (!look.enabled) {
+        paint(look, dc, 0, drawn, 0);
+        return;
     }
-    s.g_PictureRect = s.g_SavedRect;
+    // The grey shadow stays at the resting place, below and right of the risen picture.
+    if (xpRising)
+        paint(look, dc, 0, place, 1);
+    paint(look, dc, 1, drawn, 0);
 }
 
-void DrawCaption(PaintContext& ctx) {
-    ButtonState& s = ctx.state;
-    if (s.g_Caption.isEmpty())
+void DrawCaption(const PaintLook& look, gdi::DeviceContext& dc, const gdi::Rect& place) {
+    if (look.caption.empty())
         return;
-    const gdi::SystemColors& colors = ctx.dc.systemColors();
-    gdi::SetTextColor(ctx.dc, ResolveColor(s.g_ForeColor, colors));
-    s.g_SavedRect = s.g_CaptionRect;
-    if (s.g_IsPressed == 1 && s.g_ButtonStyle != ButtonStyleXP)
-        s.g_CaptionRect = s.g_CaptionRect.offset(1, 1);
-    selectSurfaceFont(ctx);
-    const std::string text = core::toAnsi(s.g_Caption);
-    if (s.surfaceEnabled) {
-        drawText(ctx, text, s.g_CaptionRect);
+    gdi::SetTextColor(dc, look.fore);
+    const gdi::Rect at = look.pressed && look.style != Style::XP ? place.offset(1, 1) : place;
+    selectFont(look, dc);
+    if (look.enabled) {
+        drawText(look, dc, at);
     } else {
-        gdi::SetTextColor(ctx.dc, ResolveColor(sysColorRef(gdi::COLOR_BTNHIGHLIGHT), colors));
-        drawText(ctx, text, s.g_CaptionRect.offset(1, 1));
-        gdi::SetTextColor(ctx.dc, ResolveColor(sysColorRef(gdi::COLOR_BTNSHADOW), colors));
-        drawText(ctx, text, s.g_CaptionRect);
-        gdi::SetTextColor(ctx.dc, ResolveColor(s.surfaceForeColor, colors));
+        gdi::SetTextColor(dc, look.buttonHighlight);
+        drawText(look, dc, at.offset(1, 1));
+        gdi::SetTextColor(dc, look.shadow);
+        drawText(look, dc, at);
+        gdi::SetTextColor(dc, look.surfaceFore);
     }
-    // Undone in both branches, so the layout a refresh leaves is the resting one.
-    s.g_CaptionRect = s.g_SavedRect;
 }
 
-void CopyParentBackground(PaintContext& ctx) {
-    const ButtonState& s = ctx.state;
-    const PictureRef picture = ctx.container.containerPicture();
-    const std::shared_ptr<gdi::Bitmap>& bitmap = picture.drawable().bitmap();
-    if (!bitmap)
+void CopyParentBackground(const PaintLook& look, gdi::DeviceContext& dc) {
+    if (!look.parent)
         return;
-    const double perPixel = ctx.container.containerUnitsPerPixel();
-    const double scale = perPixel > 0 ? perPixel : 1.0;
-    const double x = std::nearbyint(ctx.container.extenderLeft() / scale);
-    const double y = std::nearbyint(ctx.container.extenderTop() / scale);
-    // A position beyond the 32-bit range (or not a number) lies on no picture.
-    if (!(std::abs(x) <= 2e9) || !(std::abs(y) <= 2e9))
-        return;
-    gdi::DeviceContext source = gdi::CreateCompatibleDC(ctx.dc);
-    gdi::SelectObject(source, bitmap);
-    gdi::BitBlt(ctx.dc, 0, 0, ClientW(s), ClientH(s), source, static_cast<int>(x),
-                static_cast<int>(y), gdi::SRCCOPY);
+    gdi::DeviceContext source = gdi::CreateCompatibleDC(dc);
+    gdi::SelectObject(source, look.parent->picture.drawable().bitmap());
+    gdi::BitBlt(dc, 0, 0, look.clientW, look.clientH, source, look.parent->x, look.parent->y,
+                gdi::SRCCOPY);
 }
 
 } // namespace anybutton

@@ -63,53 +63,51 @@ void TransparentBlit(gdi::DeviceContext& dst, const gdi::DeviceContext& ref,
     gdi::BitBlt(dst, dx, dy, w, h, result, 0, 0, gdi::SRCCOPY);
 }
 
-void DrawBitmapPicture(PaintContext& ctx, std::uint8_t color, const gdi::Rect& where,
-                       std::uint8_t shadow) {
-    const ButtonState& s = ctx.state;
-    const gdi::Picture& picture = s.g_CurrentPicture.drawable();
+void DrawBitmapPicture(const PaintLook& look, gdi::DeviceContext& dc, std::uint8_t color,
+                       const gdi::Rect& where, std::uint8_t shadow) {
+    const gdi::Picture& picture = look.picture.drawable();
     if (!picture.bitmap())
         return;
-    const int nw = s.g_OriginalPicSizeW, nh = s.g_OriginalPicSizeH;
-    const int pw = s.g_PictureWidth, ph = s.g_PictureHeight;
-    gdi::DeviceContext natural = scratch(ctx.dc, nw, nh);
-    gdi::DeviceContext drawn = scratch(ctx.dc, pw, ph);
+    const int nw = look.naturalW, nh = look.naturalH;
+    const int pw = look.pictureW, ph = look.pictureH;
+    gdi::DeviceContext natural = scratch(dc, nw, nh);
+    gdi::DeviceContext drawn = scratch(dc, pw, ph);
 
     if (color != 0) {
         gdi::DrawStateA(natural, std::nullopt, *picture.bitmap(), 0, 0,
                         gdi::DST_BITMAP | gdi::DSS_NORMAL);
         gdi::StretchBlt(drawn, 0, 0, pw, ph, natural, 0, 0, nw, nh, gdi::SRCCOPY);
-        TransparentBlit(ctx.dc, ctx.dc, drawn, 0, 0, pw, ph, where.left, where.top, s.g_MaskColor);
+        TransparentBlit(dc, dc, drawn, 0, 0, pw, ph, where.left, where.top, look.maskColor);
         return;
     }
 
     // The state image works on a copy whose mask-coloured pixels are white,
     // the colour the state drawing leaves alone.
-    gdi::DeviceContext own = gdi::CreateCompatibleDC(ctx.dc);
+    gdi::DeviceContext own = gdi::CreateCompatibleDC(dc);
     gdi::SelectObject(own, picture.bitmap());
     gdi::SetBkColor(natural, gdi::kWhite);
     DrawRect(natural, 0, 0, nw, nh, static_cast<OleColor>(gdi::kWhite), 1);
-    TransparentBlit(natural, natural, own, 0, 0, nw, nh, 0, 0, s.g_MaskColor);
+    TransparentBlit(natural, natural, own, 0, 0, nw, nh, 0, 0, look.maskColor);
     gdi::StretchBlt(drawn, 0, 0, pw, ph, natural, 0, 0, nw, nh, gdi::SRCCOPY);
     const std::shared_ptr<gdi::Bitmap> image = drawn.takeBitmap();
     if (!image)
         return;
     if (shadow == 1)
-        gdi::DrawStateA(ctx.dc, gdi::CreateSolidBrush(kShadowGrey), *image, where.left, where.top,
+        gdi::DrawStateA(dc, gdi::CreateSolidBrush(kShadowGrey), *image, where.left, where.top,
                         gdi::DST_BITMAP | gdi::DSS_MONO);
     else
-        gdi::DrawStateA(ctx.dc, std::nullopt, *image, where.left, where.top,
+        gdi::DrawStateA(dc, std::nullopt, *image, where.left, where.top,
                         gdi::DST_BITMAP | gdi::DSS_DISABLED);
 }
 
-void DrawIconPicture(PaintContext& ctx, std::uint8_t color, const gdi::Rect& where,
-                     std::uint8_t shadow) {
-    const ButtonState& s = ctx.state;
-    const gdi::Picture& picture = s.g_CurrentPicture.drawable();
+void DrawIconPicture(const PaintLook& look, gdi::DeviceContext& dc, std::uint8_t color,
+                     const gdi::Rect& where, std::uint8_t shadow) {
+    const gdi::Picture& picture = look.picture.drawable();
     if (!picture.icon())
         return;
     const gdi::Icon& icon = *picture.icon();
-    const int pw = s.g_PictureWidth, ph = s.g_PictureHeight;
-    const int nw = s.g_OriginalPicSizeW, nh = s.g_OriginalPicSizeH;
+    const int pw = look.pictureW, ph = look.pictureH;
+    const int nw = look.naturalW, nh = look.naturalH;
     if (color != 0) {
         // The natural-size region is what scales to the drawing size, as for
         // bitmaps; it differs from the whole icon when the stored natural size
@@ -117,21 +115,21 @@ void DrawIconPicture(PaintContext& ctx, std::uint8_t color, const gdi::Rect& whe
         if (nw <= 0 || nh <= 0)
             return;
         if (nw == icon.width() && nh == icon.height())
-            gdi::DrawIconEx(ctx.dc, where.left, where.top, icon, pw, ph);
+            gdi::DrawIconEx(dc, where.left, where.top, icon, pw, ph);
         else
-            gdi::DrawIconEx(ctx.dc, where.left, where.top, iconRegion(icon, nw, nh), pw, ph);
+            gdi::DrawIconEx(dc, where.left, where.top, iconRegion(icon, nw, nh), pw, ph);
         return;
     }
     // Both start black; the black left untouched is keyed out at the end.
-    gdi::DeviceContext natural = scratch(ctx.dc, nw, nh);
-    gdi::DeviceContext drawn = scratch(ctx.dc, pw, ph);
+    gdi::DeviceContext natural = scratch(dc, nw, nh);
+    gdi::DeviceContext drawn = scratch(dc, pw, ph);
     if (shadow == 1)
         gdi::DrawStateA(natural, gdi::CreateSolidBrush(kShadowGrey), icon, 0, 0,
                         gdi::DST_ICON | gdi::DSS_MONO);
     else
         gdi::DrawStateA(natural, std::nullopt, icon, 0, 0, gdi::DST_ICON | gdi::DSS_DISABLED);
     gdi::StretchBlt(drawn, 0, 0, pw, ph, natural, 0, 0, nw, nh, gdi::SRCCOPY);
-    TransparentBlit(ctx.dc, ctx.dc, drawn, 0, 0, pw, ph, where.left, where.top, 0);
+    TransparentBlit(dc, dc, drawn, 0, 0, pw, ph, where.left, where.top, 0);
 }
 
 } // namespace anybutton

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "anybutton/painting/PaintContext.h"
+#include "anybutton/painting/PaintLook.h"
+#include "platform/gdi/objects/DeviceContext.h"
 
 #include <cstdint>
 
@@ -18,11 +19,11 @@ void TransparentBlit(gdi::DeviceContext& dst, const gdi::DeviceContext& ref,
 // The current picture as a bitmap at the rectangle's left and top, scaled from
 // its natural size to the drawing size. color non-zero: in colour, MaskColor
 // keyed out. color zero: embossed, or with shadow exactly 1 a grey silhouette.
-void DrawBitmapPicture(PaintContext& ctx, std::uint8_t color, const gdi::Rect& where,
-                       std::uint8_t shadow);
+void DrawBitmapPicture(const PaintLook& look, gdi::DeviceContext& dc, std::uint8_t color,
+                       const gdi::Rect& where, std::uint8_t shadow);
 
 // The same for an icon; in colour its own transparency applies.
-void DrawIconPicture(PaintContext& ctx, std::uint8_t color, const gdi::Rect& where,
-                     std::uint8_t shadow);
+void DrawIconPicture(const PaintLook& look, gdi::DeviceContext& dc, std::uint8_t color,
+                     const gdi::Rect& where, std::uint8_t shadow);
 
 } // namespace anybutton

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "anybutton/control/AnyButtonControl.h"
 #include "anybutton/interaction/ButtonEvents.h"
 #include "anybutton/interaction/InteractionHost.h"
-#include "anybutton/properties/AnyButtonControl.h"
 
 #include <cstdint>
 

@@ -3,14 +3,12 @@
 #include "anybutton/painting/ColorMath.h"
 #include "platform/gdi/Drawing.h"
 
-#include <cmath>
-
 namespace anybutton {
 
-void DrawLine(PaintContext& ctx, int x1, int y1, int x2, int y2, gdi::COLORREF color) {
-    gdi::SelectObject(ctx.dc, gdi::CreatePen(gdi::PS_SOLID, 1, color));
-    gdi::MoveToEx(ctx.dc, x1, y1);
-    gdi::LineTo(ctx.dc, x2, y2);
+void DrawLine(gdi::DeviceContext& dc, int x1, int y1, int x2, int y2, gdi::COLORREF color) {
+    gdi::SelectObject(dc, gdi::CreatePen(gdi::PS_SOLID, 1, color));
+    gdi::MoveToEx(dc, x1, y1);
+    gdi::LineTo(dc, x2, y2);
 }
 
 void DrawRect(gdi::DeviceContext& target, int l, int t, int r, int b, OleColor color,
@@ -22,21 +20,14 @@ void DrawRect(gdi::DeviceContext& target, int l, int t, int r, int b, OleColor c
         gdi::FrameRect(target, gdi::Rect{l, t, r, b}, brush);
 }
 
-void SetSurfaceBackColor(PaintContext& ctx, OleColor color) {
-    ctx.state.surfaceBackColor = color;
-    Cls(ctx);
+void Cls(gdi::DeviceContext& dc, OleColor surfaceBack) {
+    if (gdi::Bitmap* bmp = dc.bitmap())
+        bmp->fill(ResolveColor(surfaceBack, dc.systemColors()));
 }
 
-void Cls(PaintContext& ctx) {
-    if (gdi::Bitmap* bmp = ctx.dc.bitmap())
-        bmp->fill(ResolveColor(ctx.state.surfaceBackColor, ctx.dc.systemColors()));
-}
-
-int ClientW(const ButtonState& s) {
-    return static_cast<int>(std::nearbyint(s.clientWidth));
-}
-int ClientH(const ButtonState& s) {
-    return static_cast<int>(std::nearbyint(s.clientHeight));
+OleColor SetSurfaceBackColor(gdi::DeviceContext& dc, OleColor color) {
+    Cls(dc, color);
+    return color;
 }
 
 } // namespace anybutton

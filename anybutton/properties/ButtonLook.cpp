@@ -1,5 +1,8 @@
 #include "anybutton/properties/ButtonLook.h"
 
+#include <cstddef>
+#include <iterator>
+
 namespace anybutton {
 
 namespace {
@@ -16,6 +19,15 @@ constexpr LookRow kLooks[] = {
     {ButtonLook::Pressed, "pressed", true, true},     {ButtonLook::Armed, "armed", false, true},
     {ButtonLook::Disabled, "disabled", false, false},
 };
+
+// The rows are found by the look's value: the compiler checks the order.
+constexpr bool inEnumOrder() {
+    for (std::size_t i = 0; i < std::size(kLooks); ++i)
+        if (static_cast<std::size_t>(kLooks[i].look) != i)
+            return false;
+    return true;
+}
+static_assert(inEnumOrder(), "kLooks lists the looks in the order of ButtonLook");
 
 const LookRow& rowOf(ButtonLook look) {
     return kLooks[static_cast<int>(look)];

@@ -3,7 +3,6 @@
 #include "anybutton/properties/ButtonFont.h"
 #include "anybutton/properties/FontDesc.h"
 #include "anybutton/properties/PictureRef.h"
-#include "platform/gdi/DrawText.h"
 #include "platform/gdi/objects/Rect.h"
 #include "platform/gdi/objects/SystemColors.h"
 
@@ -46,11 +45,9 @@ constexpr std::int32_t PictureSize16 = 0;
 constexpr std::int32_t PictureSize32 = 1;
 constexpr std::int32_t PictureSizeNatural = 2;
 
-// Everything a button is: its member fields, the values its drawing surface
-// holds for it, and the painters' metrics. Painters read (and, where the
-// platform did so, change) this record; it has no behaviour of its own.
-struct ButtonState {
-    // Member fields; zero/empty/null until the new-instance or load step runs.
+// The button's member fields behind its properties; zero, empty or null until
+// the new-instance or load step runs.
+struct ButtonProperties {
     QString g_Caption;
     std::int32_t g_PicturePosition = 0;
     std::int32_t g_ButtonStyle = 0;
@@ -78,8 +75,10 @@ struct ButtonState {
     OleColor g_XPColor_Pressed = 0;
     OleColor g_XPColor_Hover = 0;
     ButtonFont g_Font;
+};
 
-    // Interaction flags (0 or 1) and the last mouse press.
+// The interaction flags, each 0 or 1, and the last mouse press.
+struct InteractionFlags {
     std::uint8_t g_HasFocus = 0;
     std::uint8_t g_IsPressed = 0;
     std::uint8_t g_IsOver = 0;
@@ -88,9 +87,12 @@ struct ButtonState {
     std::int16_t g_LastShift = 0;
     float g_LastX = 0;
     float g_LastY = 0;
+};
 
-    // Held by the drawing surface.
+// What the drawing surface holds for the button.
+struct SurfaceValues {
     bool surfaceEnabled = true;
+    // Set by the XP face while it paints; the next refresh clears to it.
     OleColor surfaceBackColor = 0;
     OleColor surfaceForeColor = 0;
     FontDesc surfaceFont;
@@ -100,8 +102,12 @@ struct ButtonState {
     QChar surfaceAccessKey; // null when there is none
     double clientWidth = 0;
     double clientHeight = 0;
+};
 
-    // Painting metrics, recomputed before use.
+// The metrics of the resize handler and the layout the last refresh made. A
+// refresh keeps the picture rectangle of the layout before it when the
+// picture position is out of range, so the layout is kept here.
+struct PaintMetrics {
     std::int32_t g_Width = 0;
     std::int32_t g_Height = 0;
     gdi::Rect g_FocusRect;
@@ -109,9 +115,10 @@ struct ButtonState {
     gdi::Rect g_ContentRect;
     gdi::Rect g_PictureRect;
     gdi::Rect g_CaptionRect;
-    gdi::Rect g_SavedRect;
-    // Text parameters of the caption: size 20, tab length 1, one-pixel margins.
-    gdi::DrawTextParams g_TextParams;
 };
+
+// Everything the control keeps, in its four parts. Painters never see it:
+// each refresh paints from a PaintLook computed from it.
+struct ButtonState : ButtonProperties, InteractionFlags, SurfaceValues, PaintMetrics {};
 
 } // namespace anybutton

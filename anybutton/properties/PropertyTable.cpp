@@ -1,6 +1,7 @@
 #include "anybutton/properties/PropertyTable.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace anybutton {
 
@@ -26,47 +27,69 @@ std::vector<PropertyRow> buildRows() {
     const V empty = V::picture(PictureRef::empty());
     const auto name = FromContainer::DisplayName;
     const auto font = FromContainer::Font;
+    const auto nothing = AfterSet::Nothing;
+    const auto repaint = AfterSet::Repaint;
+    const auto own = AfterSet::OwnSteps;
     using R = LoadRule;
-    // key, field, load step, bag default, new-instance value, load rule, second
-    // loaded field, new-instance field.
+    // key, field, bag default, new-instance value, after setting, load rule,
+    // second loaded field, new-instance field, description.
     // We choose: a loaded picture fills the shown and the resting picture at
     // once, so a load that fails later never leaves the two apart.
     return {
-        {"Caption", &S::g_Caption, 3, name, name},
-        {"PicturePosition", &S::g_PicturePosition, 4, V::int32(PicturePositionLeft),
-         V::int32(PicturePositionLeft)},
-        {"ButtonStyle", &S::g_ButtonStyle, 5, V::int32(ButtonStyleXP), V::int32(ButtonStyleXP)},
-        {"Picture", &S::g_CurrentPicture, 6, none, empty, R::Store, &S::g_Picture, &S::g_Picture},
-        {"PictureWidth", &S::g_PictureWidth, 7, V::int32(32), V::int32(32)},
-        {"PictureHeight", &S::g_PictureHeight, 8, V::int32(32), V::int32(32)},
-        {"PictureSize", &S::g_PictureSize, 9, V::int32(PictureSize32), V::int32(PictureSize32)},
-        {"OriginalPicSizeW", &S::g_OriginalPicSizeW, 10, V::int32(32), std::nullopt},
-        {"OriginalPicSizeH", &S::g_OriginalPicSizeH, 11, V::int32(32), std::nullopt},
-        {"PictureHover", &S::g_PictureHover, 13, none, empty},
-        {"Enabled", &S::surfaceEnabled, 15, V::boolean(true), std::nullopt, R::Enabled},
-        {"Font", &S::surfaceFont, 12, font, font, R::Font},
-        {"MouseIcon", &S::surfaceMouseIcon, 14, none, std::nullopt, R::MouseIcon},
-        {"MousePointer", &S::surfaceMousePointer, 16, V::int16(0), std::nullopt, R::Cursor},
-        {"ShowFocusRect", &S::g_ShowFocusRect, 2, one, V::boolean(true)},
-        {"URL", &S::g_URL, 17, V::string(QString()), V::string(QString())},
-        {"XPColor_Pressed", &S::g_XPColor_Pressed, 18, V::int32(kPressed), V::int32(kPressed)},
-        {"XPColor_Hover", &S::g_XPColor_Hover, 19, V::int32(kHover), V::int32(kHover)},
-        {"XPDefaultColors", &S::g_XPDefaultColors, 20, one, V::boolean(true)},
-        {"BackColor", &S::g_BackColor, 0, V::int32(kButtonFace), V::int32(kButtonFace), R::Store,
-         &S::surfaceBackColor},
-        {"ForeColor", &S::g_ForeColor, 1, V::int32(kButtonText), V::int32(kButtonText), R::Store,
-         &S::surfaceForeColor},
-        {"SoundOver", &S::g_SoundOver, 21, V::string(str(kSoundOver)), V::string(str(kSoundOver))},
-        {"SoundClick", &S::g_SoundClick, 22, V::string(str(kSoundClick)),
-         V::string(str(kSoundClick))},
-        {"DefCurHand", &S::g_DefCurHand, 23, one, V::boolean(true)},
-        {"XPShowBorderAlways", &S::g_XPShowBorderAlways, 24, V::boolean(false), V::boolean(false)},
-        {"MaskColor", &S::g_MaskColor, 25, V::int32(0), V::int32(0)},
-        {"TransparentBG", &S::g_TransparentBG, 26, V::boolean(false), V::boolean(false)},
-        {"BEVEL", &S::g_Bevel, 27, V::int16(1), V::int16(1)},
-        {"BEVELDEPTH", &S::g_BevelDepth, 28, V::int16(8), V::int16(8)},
+        {"Caption", &S::g_Caption, name, name, own},
+        {"PicturePosition", &S::g_PicturePosition, V::int32(PicturePositionLeft),
+         V::int32(PicturePositionLeft), repaint},
+        {"ButtonStyle", &S::g_ButtonStyle, V::int32(ButtonStyleXP), V::int32(ButtonStyleXP), own},
+        {"Picture", &S::g_CurrentPicture, none, empty, own, R::Store, &S::g_Picture, &S::g_Picture},
+        {"PictureWidth", &S::g_PictureWidth, V::int32(32), V::int32(32), repaint},
+        {"PictureHeight", &S::g_PictureHeight, V::int32(32), V::int32(32), repaint},
+        {"PictureSize", &S::g_PictureSize, V::int32(PictureSize32), V::int32(PictureSize32), own},
+        // The natural size has no property of its own.
+        {"OriginalPicSizeW", &S::g_OriginalPicSizeW, V::int32(32), std::nullopt},
+        {"OriginalPicSizeH", &S::g_OriginalPicSizeH, V::int32(32), std::nullopt},
+        {"PictureHover", &S::g_PictureHover, none, empty, nothing},
+        {"Enabled", &S::surfaceEnabled, V::boolean(true), std::nullopt, own, R::Enabled},
+        {"Font", &S::surfaceFont, font, font, own, R::Font},
+        {"MouseIcon", &S::surfaceMouseIcon, none, std::nullopt, own, R::MouseIcon},
+        {"MousePointer", &S::surfaceMousePointer, V::int16(0), std::nullopt, own, R::Cursor},
+        {"ShowFocusRect", &S::g_ShowFocusRect, one, V::boolean(true), repaint},
+        {"URL", &S::g_URL, V::string(QString()), V::string(QString()), nothing},
+        {"XPColor_Pressed", &S::g_XPColor_Pressed, V::int32(kPressed), V::int32(kPressed), nothing},
+        {"XPColor_Hover", &S::g_XPColor_Hover, V::int32(kHover), V::int32(kHover), nothing},
+        {"XPDefaultColors", &S::g_XPDefaultColors, one, V::boolean(true), nothing},
+        {"BackColor", &S::g_BackColor, V::int32(kButtonFace), V::int32(kButtonFace), own, R::Store,
+         &S::surfaceBackColor, std::nullopt,
+         "Returns/sets the background color used to display text and graphics in an object."},
+        {"ForeColor", &S::g_ForeColor, V::int32(kButtonText), V::int32(kButtonText), own, R::Store,
+         &S::surfaceForeColor, std::nullopt,
+         "Returns/sets the foreground color used to display text and graphics in an object."},
+        {"SoundOver", &S::g_SoundOver, V::string(str(kSoundOver)), V::string(str(kSoundOver)),
+         nothing},
+        {"SoundClick", &S::g_SoundClick, V::string(str(kSoundClick)), V::string(str(kSoundClick)),
+         nothing},
+        {"DefCurHand", &S::g_DefCurHand, one, V::boolean(true), own},
+        {"XPShowBorderAlways", &S::g_XPShowBorderAlways, V::boolean(false), V::boolean(false),
+         nothing},
+        {"MaskColor", &S::g_MaskColor, V::int32(0), V::int32(0), repaint, R::Store, std::nullopt,
+         std::nullopt,
+         "Returns/sets the color that specifies transparent areas in the MaskPicture."},
+        {"TransparentBG", &S::g_TransparentBG, V::boolean(false), V::boolean(false), repaint},
+        {"BEVEL", &S::g_Bevel, V::int16(1), V::int16(1), repaint},
+        {"BEVELDEPTH", &S::g_BevelDepth, V::int16(8), V::int16(8), repaint},
     };
 }
+
+// The load step reads the keys in this order.
+constexpr StateField kLoadOrder[] = {
+    &S::g_BackColor,          &S::g_ForeColor,    &S::g_ShowFocusRect,    &S::g_Caption,
+    &S::g_PicturePosition,    &S::g_ButtonStyle,  &S::g_CurrentPicture,   &S::g_PictureWidth,
+    &S::g_PictureHeight,      &S::g_PictureSize,  &S::g_OriginalPicSizeW, &S::g_OriginalPicSizeH,
+    &S::surfaceFont,          &S::g_PictureHover, &S::surfaceMouseIcon,   &S::surfaceEnabled,
+    &S::surfaceMousePointer,  &S::g_URL,          &S::g_XPColor_Pressed,  &S::g_XPColor_Hover,
+    &S::g_XPDefaultColors,    &S::g_SoundOver,    &S::g_SoundClick,       &S::g_DefCurHand,
+    &S::g_XPShowBorderAlways, &S::g_MaskColor,    &S::g_TransparentBG,    &S::g_Bevel,
+    &S::g_BevelDepth,
+};
 
 } // namespace
 
@@ -78,11 +101,13 @@ const std::vector<PropertyRow>& propertyRows() {
 const std::vector<const PropertyRow*>& propertyLoadOrder() {
     static const std::vector<const PropertyRow*> order = [] {
         std::vector<const PropertyRow*> o;
-        for (const PropertyRow& row : propertyRows())
-            o.push_back(&row);
-        std::sort(o.begin(), o.end(), [](const PropertyRow* a, const PropertyRow* b) {
-            return a->loadStep < b->loadStep;
-        });
+        for (const StateField& field : kLoadOrder)
+            o.push_back(&rowOf(field));
+        std::vector<const PropertyRow*> each = o;
+        std::sort(each.begin(), each.end());
+        if (each.size() != propertyRows().size() ||
+            std::adjacent_find(each.begin(), each.end()) != each.end())
+            throw std::logic_error("the load order must name every property once");
         return o;
     }();
     return order;
@@ -93,6 +118,13 @@ const PropertyRow* findPropertyRow(const QString& key) {
         if (key.compare(QLatin1String(row.key), Qt::CaseInsensitive) == 0)
             return &row;
     return nullptr;
+}
+
+const PropertyRow& rowOf(const StateField& field) {
+    for (const PropertyRow& row : propertyRows())
+        if (row.field == field)
+            return row;
+    throw std::logic_error("a property field without a row");
 }
 
 PropertyValue::Kind kindOf(const StateField& field) {
@@ -152,18 +184,12 @@ void storeField(ButtonState& s, const StateField& field, const PropertyValue& v,
 }
 
 QString propertyDescriptionText(const QString& property) {
-    static const std::pair<const char*, const char*> descriptions[] = {
-        {"BackColor",
-         "Returns/sets the background color used to display text and graphics in an object."},
-        {"ForeColor",
-         "Returns/sets the foreground color used to display text and graphics in an object."},
-        {"MaskColor",
-         "Returns/sets the color that specifies transparent areas in the MaskPicture."},
-        {"version", "FileVersion"},
-    };
-    for (const auto& [name, text] : descriptions)
-        if (property == QLatin1String(name))
-            return QString::fromLatin1(text);
+    // "version" has no key of its own.
+    if (property == QLatin1String("version"))
+        return QStringLiteral("FileVersion");
+    for (const PropertyRow& row : propertyRows())
+        if (row.description && property == QLatin1String(row.key))
+            return QString::fromLatin1(row.description);
     return {};
 }
 

@@ -10,8 +10,6 @@ namespace anybutton {
 
 namespace {
 
-constexpr OleColor kDarkShadow = sysColorRef(gdi::COLOR_3DDKSHADOW);
-
 struct Edge {
     int amount;
     int x1, y1, x2, y2;
@@ -24,23 +22,23 @@ constexpr int R(int n) {
 }
 
 template <std::size_t N>
-void drawEdges(PaintContext& ctx, OleColor base, const Edge (&edges)[N], int w, int h) {
+void drawEdges(gdi::DeviceContext& dc, OleColor base, const Edge (&edges)[N], int w, int h) {
     auto at = [](int v, int size) { return v < 0 ? size + v : v; };
     for (const Edge& e : edges)
-        DrawLine(ctx, at(e.x1, w), at(e.y1, h), at(e.x2, w), at(e.y2, h),
+        DrawLine(dc, at(e.x1, w), at(e.y1, h), at(e.x2, w), at(e.y2, h),
                  static_cast<gdi::COLORREF>(ShadeColor(base, e.amount)));
 }
 
-void cornerPixels(PaintContext& ctx, int w, int h, gdi::COLORREF c) {
-    gdi::SetPixelV(ctx.dc, 1, 1, c);
-    gdi::SetPixelV(ctx.dc, 1, h - 2, c);
-    gdi::SetPixelV(ctx.dc, w - 2, 1, c);
-    gdi::SetPixelV(ctx.dc, w - 2, h - 2, c);
+void cornerPixels(gdi::DeviceContext& dc, int w, int h, gdi::COLORREF c) {
+    gdi::SetPixelV(dc, 1, 1, c);
+    gdi::SetPixelV(dc, 1, h - 2, c);
+    gdi::SetPixelV(dc, w - 2, 1, c);
+    gdi::SetPixelV(dc, w - 2, h - 2, c);
 }
 
-void darkFrame(PaintContext& ctx, int w, int h) {
-    DrawRect(ctx.dc, 0, 0, w, h, kDarkShadow, 0);
-    cornerPixels(ctx, w, h, ResolveColor(kDarkShadow, ctx.dc.systemColors()));
+void darkFrame(gdi::DeviceContext& dc, int w, int h, gdi::COLORREF darkShadow) {
+    DrawRect(dc, 0, 0, w, h, static_cast<OleColor>(darkShadow), 0);
+    cornerPixels(dc, w, h, darkShadow);
 }
 
 // The shade of gradient row n: the nearest integer to -step * n in single
@@ -51,73 +49,66 @@ int gradientAmount(float step, int n) {
 
 } // namespace
 
-void PaintRoundedFace(PaintContext& ctx, std::uint8_t state, std::uint8_t hoverRing) {
-    ButtonState& s = ctx.state;
-    const gdi::SystemColors& sys = ctx.dc.systemColors();
-    const int w = s.g_Width, h = s.g_Height;
+void PaintRoundedFace(const PaintLook& look, gdi::DeviceContext& dc, std::uint8_t state,
+                      std::uint8_t hoverRing) {
+    const int w = look.width, h = look.height;
+    const auto back = static_cast<OleColor>(look.back);
 
-    DrawRect(ctx.dc, 0, 0, w, h, s.g_BackColor, 1);
+    DrawRect(dc, 0, 0, w, h, back, 1);
 
-    if (!s.surfaceEnabled) {
-        const OleColor t = ShadeColor(static_cast<OleColor>(ResolveColor(s.g_BackColor, sys)), 48);
-        DrawRect(ctx.dc, 0, 0, w, h, ShadeColor(t, -24), 1);
-        DrawRect(ctx.dc, 0, 0, w, h, ShadeColor(t, -84), 0);
-        cornerPixels(ctx, w, h, static_cast<gdi::COLORREF>(ShadeColor(t, -72)));
+    if (!look.enabled) {
+        const OleColor t = ShadeColor(back, 48);
+        DrawRect(dc, 0, 0, w, h, ShadeColor(t, -24), 1);
+        DrawRect(dc, 0, 0, w, h, ShadeColor(t, -84), 0);
+        cornerPixels(dc, w, h, static_cast<gdi::COLORREF>(ShadeColor(t, -72)));
         return;
     }
 
-    const OleColor focus =
-        s.g_XPDefaultColors ? static_cast<OleColor>(gdi::RGB(140, 170, 230)) : s.g_XPColor_Pressed;
-    const OleColor hover =
-        s.g_XPDefaultColors ? static_cast<OleColor>(gdi::RGB(225, 153, 71)) : s.g_XPColor_Hover;
-
     if (state == 0) {
-        const OleColor base =
-            ShadeColor(static_cast<OleColor>(ResolveColor(s.g_BackColor, sys)), 48);
+        const OleColor base = ShadeColor(back, 48);
         const float step = 25.0f / static_cast<float>(h);
         for (int y = 1; y <= h; ++y)
-            DrawLine(ctx, 0, y, w, y,
+            DrawLine(dc, 0, y, w, y,
                      static_cast<gdi::COLORREF>(ShadeColor(base, gradientAmount(step, y))));
-        darkFrame(ctx, w, h);
+        darkFrame(dc, w, h, look.darkShadow);
 
-        if (s.g_HasFocus == 1) {
-            DrawRect(ctx.dc, 1, 2, w - 1, h - 2, focus, 0);
+        if (look.focused) {
+            DrawRect(dc, 1, 2, w - 1, h - 2, static_cast<OleColor>(look.focusRing), 0);
             static const Edge ring[] = {{-33, 2, R(2), R(2), R(2)},
                                         {65, 2, 1, R(2), 1},
                                         {50, 1, 2, R(1), 2},
                                         {31, 2, 3, 2, R(3)},
                                         {31, R(3), 3, R(3), R(3)}};
-            drawEdges(ctx, static_cast<OleColor>(ResolveColor(focus, sys)), ring, w, h);
+            drawEdges(dc, static_cast<OleColor>(look.focusRing), ring, w, h);
         } else {
             static const Edge idle[] = {{-48, 2, R(2), R(2), R(2)}, {-32, 1, R(3), R(2), R(3)},
                                         {-36, R(2), 2, R(2), R(2)}, {-24, R(3), 3, R(3), R(3)},
                                         {16, 2, 1, R(2), 1},        {10, 1, 2, R(2), 2},
                                         {-5, 1, 2, 1, R(2)},        {-10, 2, 3, 2, R(3)}};
-            drawEdges(ctx, base, idle, w, h);
+            drawEdges(dc, base, idle, w, h);
         }
 
         if (hoverRing == 1) {
-            DrawRect(ctx.dc, 1, 2, w - 1, h - 2, hover, 0);
+            DrawRect(dc, 1, 2, w - 1, h - 2, static_cast<OleColor>(look.hoverRing), 0);
             static const Edge ring[] = {{-40, 2, R(2), R(2), R(2)},
                                         {90, 2, 1, R(2), 1},
                                         {35, 1, 2, R(1), 2},
                                         {20, 2, 3, 2, R(3)},
                                         {20, R(3), 3, R(3), R(3)}};
-            drawEdges(ctx, static_cast<OleColor>(ResolveColor(hover, sys)), ring, w, h);
+            drawEdges(dc, static_cast<OleColor>(look.hoverRing), ring, w, h);
         }
     } else if (state == 2) {
-        const OleColor base = ShadeColor(
-            ShadeColor(static_cast<OleColor>(ResolveColor(s.g_BackColor, sys)), 48), -32);
+        const OleColor base = ShadeColor(ShadeColor(back, 48), -32);
         const float step = 15.0f / static_cast<float>(h);
         for (int i = 1; i <= h; ++i)
-            DrawLine(ctx, 0, h - i, w, h - i,
+            DrawLine(dc, 0, h - i, w, h - i,
                      static_cast<gdi::COLORREF>(ShadeColor(base, gradientAmount(step, i))));
-        darkFrame(ctx, w, h);
+        darkFrame(dc, w, h, look.darkShadow);
         static const Edge pressed[] = {{16, 2, R(2), R(2), R(2)}, {10, 1, R(3), R(2), R(3)},
                                        {5, R(2), 2, R(2), R(2)},  {0, R(3), 3, R(3), R(3)},
                                        {-32, 2, 1, R(2), 1},      {-24, 1, 2, R(2), 2},
                                        {-32, 1, 2, 1, R(2)},      {-22, 2, 2, 2, R(2)}};
-        drawEdges(ctx, base, pressed, w, h);
+        drawEdges(dc, base, pressed, w, h);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "anybutton/painting/PaintContext.h"
+#include "anybutton/painting/PaintLook.h"
+#include "platform/gdi/objects/DeviceContext.h"
 #include "platform/gdi/objects/Region.h"
 
 #include <cstdint>
@@ -14,10 +15,12 @@ enum class HoverRing : std::uint8_t { Off = 0, On = 1 };
 // the edges or the focus and hover rings. A disabled surface gets a flat face.
 // `state` is the raw 8-bit selector: 0 idle or hovered, 2 pressed, any other
 // value only fills the face.
-void PaintRoundedFace(PaintContext& ctx, std::uint8_t state, std::uint8_t hoverRing);
+void PaintRoundedFace(const PaintLook& look, gdi::DeviceContext& dc, std::uint8_t state,
+                      std::uint8_t hoverRing);
 
-inline void PaintRoundedFace(PaintContext& ctx, RoundedState state, HoverRing ring) {
-    PaintRoundedFace(ctx, static_cast<std::uint8_t>(state), static_cast<std::uint8_t>(ring));
+inline void PaintRoundedFace(const PaintLook& look, gdi::DeviceContext& dc, RoundedState state,
+                             HoverRing ring) {
+    PaintRoundedFace(look, dc, static_cast<std::uint8_t>(state), static_cast<std::uint8_t>(ring));
 }
 
 // The client rectangle of g_Width x g_Height without three pixels at each corner.

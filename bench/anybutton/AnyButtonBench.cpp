@@ -1,8 +1,8 @@
 // Refresh cost per style and state at the two sizes the program's buttons use,
 // bare and with a picture and caption.
-#include "anybutton/SimpleContainer.h"
-#include "anybutton/properties/AnyButtonControl.h"
+#include "anybutton/control/AnyButtonControl.h"
 #include "anybutton/properties/ButtonLook.h"
+#include "anybutton/properties/SimpleContainer.h"
 
 #include <QGuiApplication>
 

@@ -1,8 +1,8 @@
 #include "platform/gdi/DrawText.h"
 
 #include "platform/gdi/objects/DeviceContext.h"
+#include "platform/gdi/objects/GlyphCache.h"
 #include "platform/gdi/raster/PixelOps.h"
-#include "platform/gdi/text/GlyphCache.h"
 #include "platform/gdi/text/TextLayout.h"
 
 #include <cstdint>

@@ -1,5 +1,5 @@
 #include "anybutton/AnyButton.h"
-#include "anybutton/SimpleContainer.h"
+#include "anybutton/properties/SimpleContainer.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -1,9 +1,10 @@
 #include "anybutton/AnyButton.h"
-#include "anybutton/SimpleContainer.h"
 #include "anybutton/interaction/InputCodes.h"
+#include "anybutton/properties/SimpleContainer.h"
 #include "platform/desktop/QtSoundPlayer.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QShortcut>
 #include <QTest>
 
@@ -88,7 +89,20 @@ struct WidgetFixture {
     }
     QStringList take() { return std::exchange(log, {}); }
     const ButtonState& s() const { return button->control().state(); }
+    void focusButton() {
+        QApplication::setActiveWindow(&window);
+        button->setFocus();
+        EXPECT_EQ(QApplication::focusWidget(), button);
+    }
 };
+
+// Space as X11 delivers it to the focus widget: never marked as a repeat, the
+// two halves of a repeat sharing one timestamp.
+void deliverSpace(QEvent::Type type, quint64 timestamp) {
+    QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), false);
+    e.setTimestamp(timestamp);
+    QApplication::sendEvent(QApplication::focusWidget(), &e);
+}
 
 } // namespace
 
@@ -145,6 +159,41 @@ TEST(InteractionWidget, DoubleClickClicksTwice) {
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
+// Left and middle press and click; the right button raises its events only;
+// a side button (Back, Forward) does nothing at all. Each is clicked, then
+// double-clicked.
+TEST(InteractionWidget, OnlyTheButtonsTheControlKnowsPressIt) {
+    const QStringList clicked{"sound .\\resources\\click.wav", "Click",
+                              "navigate http://x.example/"};
+    struct Case {
+        Qt::MouseButton button;
+        int bits;
+        bool presses;
+    };
+    const Case cases[] = {{Qt::LeftButton, 1, true},
+                          {Qt::MiddleButton, 4, true},
+                          {Qt::RightButton, 2, false},
+                          {Qt::BackButton, 0, false},
+                          {Qt::ForwardButton, 0, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bits);
+        WidgetFixture f;
+        QStringList once;
+        if (c.bits != 0)
+            once << QString("MouseDown %1 0 10 10").arg(c.bits)
+                 << (c.presses ? clicked : QStringList())
+                 << QString("MouseUp %1 0 10 10").arg(c.bits);
+        f.send(QEvent::MouseButtonPress, c.button, {10, 10}, c.button);
+        EXPECT_EQ(f.s().g_IsPressed, c.presses ? 1 : 0);
+        f.send(QEvent::MouseButtonRelease, c.button, {10, 10}, Qt::NoButton);
+        f.send(QEvent::MouseButtonDblClick, c.button, {10, 10}, c.button);
+        EXPECT_EQ(f.s().g_IsPressed, c.presses ? 1 : 0);
+        f.send(QEvent::MouseButtonRelease, c.button, {10, 10}, Qt::NoButton);
+        EXPECT_EQ(f.take(), once + once);
+        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    }
+}
+
 TEST(InteractionWidget, SpaceKeysAndRepeats) {
     WidgetFixture f;
     QTest::keyPress(f.button, Qt::Key_Space);
@@ -162,6 +211,54 @@ TEST(InteractionWidget, SpaceKeysAndRepeats) {
     QTest::keyClick(f.button, Qt::Key_Return);
     EXPECT_EQ(f.take(), (QStringList{"KeyDown 65 0", "KeyPress 97", "KeyUp 65 0", "KeyDown 13 0",
                                      "KeyPress 13", "KeyUp 13 0"}));
+}
+
+// A Tools button moves the focus to the editor when clicked: a Click in the
+// middle of the hold would type the rest of it into the page.
+TEST(InteractionWidget, HeldSpaceClicksOnceAtTheRealReleaseAsX11DeliversIt) {
+    WidgetFixture f;
+    auto* editor = new QPlainTextEdit(&f.window);
+    editor->setGeometry(50, 100, 200, 60);
+    editor->show();
+    QObject::connect(f.button, &AnyButton::Click, editor, [editor] { editor->setFocus(); });
+    f.focusButton();
+
+    deliverSpace(QEvent::KeyPress, 1000);
+    for (quint64 t = 1500; t <= 1620; t += 40) {
+        deliverSpace(QEvent::KeyRelease, t);
+        deliverSpace(QEvent::KeyPress, t);
+        EXPECT_EQ(f.s().g_IsPressed, 1) << t;
+    }
+    deliverSpace(QEvent::KeyRelease, 1650);
+    EXPECT_FALSE(f.log.contains("Click"));
+    ASSERT_TRUE(f.button->releaseTimer().isActive());
+    EXPECT_EQ(f.button->releaseTimer().interval(), AnyButton::kReleaseDeferral);
+    f.button->endReleaseDeferral();
+
+    QStringList expected;
+    for (int press = 0; press < 5; ++press)
+        expected << "KeyDown 32 0"
+                 << "KeyPress 32";
+    expected << "sound .\\resources\\click.wav"
+             << "Click"
+             << "navigate http://x.example/"
+             << "MouseUp 1 0 0 0"
+             << "KeyUp 32 0";
+    EXPECT_EQ(f.take(), expected);
+    EXPECT_EQ(QApplication::focusWidget(), editor);
+    EXPECT_EQ(editor->toPlainText(), QString());
+}
+
+// A press with a time of its own is a new press, however soon it comes.
+TEST(InteractionWidget, TwoQuickTapsOfSpaceClickTwice) {
+    WidgetFixture f;
+    f.focusButton();
+    deliverSpace(QEvent::KeyPress, 1000);
+    deliverSpace(QEvent::KeyRelease, 1060);
+    deliverSpace(QEvent::KeyPress, 1100);
+    deliverSpace(QEvent::KeyRelease, 1160);
+    f.button->endReleaseDeferral();
+    EXPECT_EQ(f.take().count("Click"), 2);
 }
 
 TEST(InteractionWidget, AccessKeysAreAltWithTheKeyInTheWindow) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "anybutton/SimpleContainer.h"
-#include "anybutton/properties/AnyButtonControl.h"
+#include "anybutton/control/AnyButtonControl.h"
+#include "anybutton/properties/SimpleContainer.h"
 #include "platform/gdi/objects/Color.h"
 
 #include <QStringList>

@@ -1,8 +1,10 @@
 #include "anybutton/AnyButton.h"
-#include "anybutton/SimpleContainer.h"
 #include "anybutton/properties/PropertyError.h"
+#include "anybutton/properties/SimpleContainer.h"
 
 #include <QTest>
+
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -116,6 +118,29 @@ TEST(AnyButtonWidget, HandCursorForDefCurHand) {
     EXPECT_EQ(button.cursor().shape(), Qt::PointingHandCursor);
     button.control().setDefCurHand(false);
     EXPECT_EQ(button.cursor().shape(), Qt::ArrowCursor);
+}
+
+// A saved design's pointer code shows its stock pointer; 0, custom without an
+// icon and codes outside the list keep the default one.
+TEST(AnyButtonWidget, MousePointerCodesShowTheirStockPointers) {
+    const std::pair<int, std::optional<Qt::CursorShape>> cases[] = {
+        {0, std::nullopt},         {1, Qt::ArrowCursor},    {2, Qt::CrossCursor},
+        {3, Qt::IBeamCursor},      {4, Qt::ArrowCursor},    {5, Qt::SizeAllCursor},
+        {6, Qt::SizeBDiagCursor},  {7, Qt::SizeVerCursor},  {8, Qt::SizeFDiagCursor},
+        {9, Qt::SizeHorCursor},    {10, Qt::UpArrowCursor}, {11, Qt::WaitCursor},
+        {12, Qt::ForbiddenCursor}, {13, Qt::BusyCursor},    {14, Qt::WhatsThisCursor},
+        {15, Qt::SizeAllCursor},   {16, std::nullopt},      {99, std::nullopt},
+        {-1, std::nullopt},        {100, std::nullopt},
+    };
+    SimpleContainer site;
+    for (const auto& [code, shape] : cases) {
+        SCOPED_TRACE(code);
+        AnyButton button(site);
+        button.control().ReadProperties(
+            PropertyBag::fromText(QStringLiteral("mousepointer = i16 %1\n").arg(code)));
+        EXPECT_EQ(button.testAttribute(Qt::WA_SetCursor), shape.has_value());
+        EXPECT_EQ(button.cursor().shape(), shape.value_or(Qt::ArrowCursor));
+    }
 }
 
 TEST(AnyButtonWidget, LeavingTheRoundedStyleClearsTheMask) {

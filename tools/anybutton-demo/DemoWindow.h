@@ -1,7 +1,7 @@
 #pragma once
 
-#include "anybutton/SimpleContainer.h"
 #include "anybutton/properties/PropertyBag.h"
+#include "anybutton/properties/SimpleContainer.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,10 +1,10 @@
 #include "ButtonRenderer.h"
 
-#include "anybutton/SimpleContainer.h"
-#include "anybutton/properties/AnyButtonControl.h"
+#include "anybutton/control/AnyButtonControl.h"
 #include "anybutton/properties/ButtonLook.h"
 #include "anybutton/properties/PictureFile.h"
 #include "anybutton/properties/PropertyError.h"
+#include "anybutton/properties/SimpleContainer.h"
 
 namespace anybutton::render {
 

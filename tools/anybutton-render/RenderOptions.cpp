@@ -1,6 +1,6 @@
 #include "RenderOptions.h"
 
-#include "anybutton/properties/AnyButtonControl.h"
+#include "anybutton/control/AnyButtonControl.h"
 #include "platform/gdi/objects/DeviceContext.h"
 
 #include <cmath>

@@ -29,6 +29,17 @@ constexpr int GetBValue(COLORREF c) {
     return static_cast<int>((c >> 16) & 0xFF);
 }
 
+// Rounded blend of over onto under, channel by channel: alpha 0 keeps under,
+// 255 gives over.
+constexpr COLORREF blend(COLORREF over, unsigned alpha, COLORREF under) {
+    COLORREF out = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const unsigned s = (over >> shift) & 0xFF, d = (under >> shift) & 0xFF;
+        out |= ((s * alpha + d * (255 - alpha) + 127) / 255) << shift;
+    }
+    return out;
+}
+
 constexpr bool isSystemColorReference(COLORREF c) {
     return (c & kSystemColorFlag) != 0;
 }

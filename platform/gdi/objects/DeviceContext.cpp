@@ -1,6 +1,6 @@
 #include "platform/gdi/objects/DeviceContext.h"
 
-#include "platform/gdi/text/GlyphCache.h"
+#include "platform/gdi/objects/GlyphCache.h"
 
 #include <cstdint>
 #include <utility>

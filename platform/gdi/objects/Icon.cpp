@@ -1,6 +1,6 @@
 #include "platform/gdi/objects/Icon.h"
 
-#include "platform/gdi/raster/PixelOps.h"
+#include "platform/gdi/objects/Color.h"
 
 namespace gdi {
 

@@ -9,17 +9,6 @@
 
 namespace gdi {
 
-// Rounded blend of over onto under, channel by channel: alpha 0 keeps under,
-// 255 gives over.
-constexpr COLORREF blend(COLORREF over, unsigned alpha, COLORREF under) {
-    COLORREF out = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const unsigned s = (over >> shift) & 0xFF, d = (under >> shift) & 0xFF;
-        out |= ((s * alpha + d * (255 - alpha) + 127) / 255) << shift;
-    }
-    return out;
-}
-
 // Every drawing call clips through these. An intersection of rectangles that do
 // not meet has left > right; they turn that into "nothing to draw" so no loop
 // or fill ever runs over a reversed span.

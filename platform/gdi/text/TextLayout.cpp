@@ -1,7 +1,7 @@
 #include "platform/gdi/text/TextLayout.h"
 
 #include "core/text/Windows1252.h"
-#include "platform/gdi/DrawText.h"
+#include "platform/gdi/text/TextFormat.h"
 
 #include <algorithm>
 #include <array>

@@ -92,10 +92,11 @@ TEST(ContentLayout, CaptionWrapsAtTheContentWidthAndAmpersandsTakeNoWidth) {
     const int doubled = f.s().g_CaptionRect.width();
     f.button->setCaption(QStringLiteral("&"));
     EXPECT_EQ(f.s().g_CaptionRect.width(), doubled);
-    EXPECT_EQ(f.s().g_TextParams.cbSize, 20u);
-    EXPECT_EQ(f.s().g_TextParams.iTabLength, 1);
-    EXPECT_EQ(f.s().g_TextParams.iLeftMargin, 1);
-    EXPECT_EQ(f.s().g_TextParams.iRightMargin, 1);
+    const gdi::DrawTextParams params = CaptionTextParams();
+    EXPECT_EQ(params.cbSize, 20u);
+    EXPECT_EQ(params.iTabLength, 1);
+    EXPECT_EQ(params.iLeftMargin, 1);
+    EXPECT_EQ(params.iRightMargin, 1);
 }
 
 TEST(CaptionPainting, EnabledPressedAndDisabled) {

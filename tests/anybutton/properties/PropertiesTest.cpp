@@ -175,6 +175,7 @@ TEST(AnyButtonProperties, NotificationOrderAndRepaints) {
          {"ButtonStyle", "TransparentBG"},
          2},
         {"Caption", [](AnyButtonControl& b) { b.setCaption("x"); }, {"Caption"}, 1},
+        {"Picture", [](AnyButtonControl& b) { b.setPicture(PictureRef()); }, {"Picture"}, 1},
         {"Enabled twice",
          [](AnyButtonControl& b) {
              b.setEnabled(true);

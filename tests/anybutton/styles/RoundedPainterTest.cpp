@@ -162,8 +162,8 @@ TEST(RoundedStyle, DesignModeShowsTheIdleFace) {
 
 TEST(RoundedStyle, AnyOtherStateOnlyFillsTheFace) {
     Rounded f;
-    PaintContext ctx{f.s(), const_cast<gdi::DeviceContext&>(f.button->backImage()), f.container};
-    PaintRoundedFace(ctx, 1, 1);
+    const PaintLook look = PaintLook::of(f.s(), f.container, gdi::SystemColors::pinned());
+    PaintRoundedFace(look, const_cast<gdi::DeviceContext&>(f.button->backImage()), 1, 1);
     EXPECT_EQ(f.px(50, 10), kBack);
     EXPECT_EQ(f.px(0, 0), kBack);
     EXPECT_EQ(f.px(1, 1), kBack);

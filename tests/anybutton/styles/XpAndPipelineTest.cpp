@@ -1,6 +1,6 @@
 #include "anybutton/TestSupport.h"
 
-#include "anybutton/painting/PaintPipeline.h"
+#include "anybutton/pipeline/PaintPipeline.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +72,21 @@ TEST(XpStyle, TintFollowsTheHighlightColour) {
     f.s().g_IsPressed = 1;
     f.refresh();
     EXPECT_EQ(f.px(20, 10), gdi::RGB(166, 159, 138));
+}
+
+// The surface keeps the colour the XP face gives it, and the next refresh
+// clears to it: it shows where nothing paints over the clear, as on a
+// transparent button whose container has no picture.
+TEST(Pipeline, TheSurfaceKeepsTheXpFaceColourForTheNextRefresh) {
+    PropertyBag bag;
+    bag.set(QStringLiteral("TransparentBG"), PropertyValue::boolean(true));
+    Fixture f(ButtonStyleXP, 80, 24, bag);
+    f.s().g_IsOver = 1;
+    f.refresh();
+    EXPECT_EQ(f.s().surfaceBackColor, static_cast<OleColor>(kHoverTint));
+    f.s().g_IsOver = 0;
+    f.refresh();
+    EXPECT_EQ(f.px(40, 12), kHoverTint);
 }
 
 TEST(Pipeline, FocusRectangleFourPixelsIn) {

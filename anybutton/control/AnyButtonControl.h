@@ -1,9 +1,9 @@
 #pragma once
 
-#include "anybutton/ContainerServices.h"
-#include "anybutton/painting/ButtonSurface.h"
+#include "anybutton/control/ButtonSurface.h"
 #include "anybutton/properties/AccessKey.h"
 #include "anybutton/properties/ButtonState.h"
+#include "anybutton/properties/ContainerServices.h"
 #include "anybutton/properties/PropertyBag.h"
 #include "anybutton/properties/PropertyTable.h"
 #include "platform/gdi/objects/DeviceContext.h"
@@ -53,19 +53,19 @@ public:
     QString Caption() const { return s_.g_Caption; }
     void setCaption(const QString& v);
     std::int32_t PicturePosition() const { return s_.g_PicturePosition; }
-    void setPicturePosition(std::int32_t v);
+    void setPicturePosition(std::int32_t v) { assign(&ButtonState::g_PicturePosition, v); }
     std::int32_t ButtonStyle() const { return s_.g_ButtonStyle; }
     void setButtonStyle(std::int32_t v);
     PictureRef Picture() const { return s_.g_CurrentPicture; }
     void setPicture(const PictureRef& v);
     std::int32_t PictureWidth() const { return s_.g_PictureWidth; }
-    void setPictureWidth(std::int32_t v);
+    void setPictureWidth(std::int32_t v) { assign(&ButtonState::g_PictureWidth, v); }
     std::int32_t PictureHeight() const { return s_.g_PictureHeight; }
-    void setPictureHeight(std::int32_t v);
+    void setPictureHeight(std::int32_t v) { assign(&ButtonState::g_PictureHeight, v); }
     std::int32_t PictureSize() const { return s_.g_PictureSize; }
     void setPictureSize(std::int32_t v);
     PictureRef PictureHover() const { return s_.g_PictureHover; }
-    void setPictureHover(const PictureRef& v);
+    void setPictureHover(const PictureRef& v) { assign(&ButtonState::g_PictureHover, v); }
     bool Enabled() const { return enabled_; }
     void setEnabled(bool v);
     // Whether the surface is enabled in effect: false also while a window
@@ -81,35 +81,35 @@ public:
     // Throws PropertyError (overflow) when the value does not fit 16 bits.
     void setMousePointer(std::int32_t v);
     bool ShowFocusRect() const { return s_.g_ShowFocusRect; }
-    void setShowFocusRect(bool v);
+    void setShowFocusRect(bool v) { assign(&ButtonState::g_ShowFocusRect, v); }
     QString URL() const { return s_.g_URL; }
-    void setURL(const QString& v);
+    void setURL(const QString& v) { assign(&ButtonState::g_URL, v); }
     OleColor XPColor_Pressed() const { return s_.g_XPColor_Pressed; }
-    void setXPColor_Pressed(OleColor v);
+    void setXPColor_Pressed(OleColor v) { assign(&ButtonState::g_XPColor_Pressed, v); }
     OleColor XPColor_Hover() const { return s_.g_XPColor_Hover; }
-    void setXPColor_Hover(OleColor v);
+    void setXPColor_Hover(OleColor v) { assign(&ButtonState::g_XPColor_Hover, v); }
     bool XPDefaultColors() const { return s_.g_XPDefaultColors; }
-    void setXPDefaultColors(bool v);
+    void setXPDefaultColors(bool v) { assign(&ButtonState::g_XPDefaultColors, v); }
     OleColor BackColor() const { return s_.g_BackColor; }
     void setBackColor(OleColor v);
     OleColor ForeColor() const { return s_.g_ForeColor; }
     void setForeColor(OleColor v);
     QVariant SoundOver() const { return QVariant(s_.g_SoundOver); }
-    void setSoundOver(const QVariant& v);
+    void setSoundOver(const QVariant& v) { assign(&ButtonState::g_SoundOver, v.toString()); }
     QString SoundClick() const { return s_.g_SoundClick; }
-    void setSoundClick(const QString& v);
+    void setSoundClick(const QString& v) { assign(&ButtonState::g_SoundClick, v); }
     bool DefCurHand() const { return s_.g_DefCurHand; }
     void setDefCurHand(bool v);
     bool XPShowBorderAlways() const { return s_.g_XPShowBorderAlways; }
-    void setXPShowBorderAlways(bool v);
+    void setXPShowBorderAlways(bool v) { assign(&ButtonState::g_XPShowBorderAlways, v); }
     OleColor MaskColor() const { return s_.g_MaskColor; }
-    void setMaskColor(OleColor v);
+    void setMaskColor(OleColor v) { assign(&ButtonState::g_MaskColor, v); }
     bool TransparentBG() const { return s_.g_TransparentBG; }
-    void setTransparentBG(bool v);
+    void setTransparentBG(bool v) { assign(&ButtonState::g_TransparentBG, v); }
     std::int16_t BEVEL() const { return s_.g_Bevel; }
-    void setBEVEL(std::int16_t v);
+    void setBEVEL(std::int16_t v) { assign(&ButtonState::g_Bevel, v); }
     std::int16_t BEVELDEPTH() const { return s_.g_BevelDepth; }
-    void setBEVELDEPTH(std::int16_t v);
+    void setBEVELDEPTH(std::int16_t v) { assign(&ButtonState::g_BevelDepth, v); }
     std::int32_t hwnd() const { return surface_ ? surface_->windowHandle() : 0; }
     QString version() const { return s_.surfaceTag; }
     void setVersion(const QString&) {}
@@ -145,15 +145,19 @@ private:
     AmbientValues ambient() const {
         return {container_.ambientDisplayName(), container_.ambientFont()};
     }
-    void notify(const char* name);
-    // The two sequences most setters are: store and notify, then maybe repaint.
-    template <class T> void storeAndNotify(T ButtonState::*field, const T& v, const char* name) {
+    // Every setter notifies with the key of its field's row.
+    void notify(const PropertyRow& row);
+    template <class T, class Part> void notify(T Part::*field) { notify(rowOf(stateField(field))); }
+    // Stores the value, notifies, and does what the field's row says comes after.
+    template <class T, class Part> void assign(T Part::*field, const T& v) {
         s_.*field = v;
-        notify(name);
+        const PropertyRow& row = rowOf(stateField(field));
+        notify(row);
+        if (row.afterSet == AfterSet::Repaint)
+            Refresh();
     }
-    template <class T> void storeAndRepaint(T ButtonState::*field, const T& v, const char* name) {
-        storeAndNotify(field, v, name);
-        Refresh();
+    template <class T, class Part> static StateField stateField(T Part::*field) {
+        return static_cast<T ButtonState::*>(field);
     }
     void requestSize(int width, int height);
     void applyCursor();

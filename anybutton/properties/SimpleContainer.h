@@ -1,6 +1,6 @@
 #pragma once
 
-#include "anybutton/ContainerServices.h"
+#include "anybutton/properties/ContainerServices.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "anybutton/properties/AnyButtonControl.h"
+#include "anybutton/control/AnyButtonControl.h"
 
-#include "anybutton/painting/PaintPipeline.h"
+#include "anybutton/pipeline/PaintPipeline.h"
 #include "anybutton/properties/AccessKey.h"
 #include "anybutton/properties/PictureSizing.h"
 #include "anybutton/properties/PropertyError.h"
@@ -86,24 +86,20 @@ void AnyButtonControl::WriteProperties(PropertyBag& bag) const {
     }
 }
 
-void AnyButtonControl::notify(const char* name) {
-    container_.propertyChanged(str(name));
+void AnyButtonControl::notify(const PropertyRow& row) {
+    container_.propertyChanged(str(row.key));
 }
 
 void AnyButtonControl::setCaption(const QString& v) {
     s_.g_Caption = v;
-    notify("Caption");
+    notify(&ButtonState::g_Caption);
     UpdateAccessKey();
     Refresh();
 }
 
-void AnyButtonControl::setPicturePosition(std::int32_t v) {
-    storeAndRepaint(&ButtonState::g_PicturePosition, v, "PicturePosition");
-}
-
 void AnyButtonControl::setButtonStyle(std::int32_t v) {
     s_.g_ButtonStyle = v;
-    notify("ButtonStyle");
+    notify(&ButtonState::g_ButtonStyle);
     if (v == ButtonStyleRounded)
         setTransparentBG(false);
     Resize();
@@ -113,29 +109,17 @@ void AnyButtonControl::setPicture(const PictureRef& v) {
     s_.g_CurrentPicture = v;
     s_.g_Picture = v;
     recordNaturalPictureSize(s_, v, container_.screenDpiX(), container_.screenDpiY());
-    notify("Picture");
+    notify(&ButtonState::g_CurrentPicture);
     if (s_.g_PictureSize == PictureSizeNatural)
         applyPictureSize(s_);
     Refresh();
 }
 
-void AnyButtonControl::setPictureWidth(std::int32_t v) {
-    storeAndRepaint(&ButtonState::g_PictureWidth, v, "PictureWidth");
-}
-
-void AnyButtonControl::setPictureHeight(std::int32_t v) {
-    storeAndRepaint(&ButtonState::g_PictureHeight, v, "PictureHeight");
-}
-
 void AnyButtonControl::setPictureSize(std::int32_t v) {
     s_.g_PictureSize = v;
-    notify("PictureSize");
+    notify(&ButtonState::g_PictureSize);
     applyPictureSize(s_);
     Refresh();
-}
-
-void AnyButtonControl::setPictureHover(const PictureRef& v) {
-    storeAndNotify(&ButtonState::g_PictureHover, v, "PictureHover");
 }
 
 void AnyButtonControl::setEnabled(bool v) {
@@ -143,7 +127,7 @@ void AnyButtonControl::setEnabled(bool v) {
     s_.surfaceEnabled = v;
     if (surface_)
         surface_->enabledChanged(v);
-    notify("Enabled");
+    notify(&ButtonState::surfaceEnabled);
     Refresh();
 }
 
@@ -156,7 +140,7 @@ void AnyButtonControl::setSurfaceEnabled(bool effective) {
 
 void AnyButtonControl::setFont(const FontDesc& v) {
     s_.g_Font.set(v);
-    notify("Font");
+    notify(&ButtonState::surfaceFont);
 }
 
 void AnyButtonControl::fontChanged() {
@@ -167,64 +151,36 @@ void AnyButtonControl::fontChanged() {
 void AnyButtonControl::setMouseIcon(const PictureRef& v) {
     s_.surfaceMouseIcon = v;
     applyCursor();
-    notify("MouseIcon");
+    notify(&ButtonState::surfaceMouseIcon);
 }
 
 void AnyButtonControl::setMousePointer(std::int32_t v) {
     if (v < std::numeric_limits<std::int16_t>::min() ||
         v > std::numeric_limits<std::int16_t>::max())
-        throw PropertyError(PropertyError::Code::Overflow, str("MousePointer"));
+        throw PropertyError(PropertyError::Code::Overflow,
+                            str(rowOf(stateField(&ButtonState::surfaceMousePointer)).key));
     s_.surfaceMousePointer = static_cast<std::int16_t>(v);
     applyCursor();
-    notify("MousePointer");
-}
-
-void AnyButtonControl::setShowFocusRect(bool v) {
-    storeAndRepaint(&ButtonState::g_ShowFocusRect, v, "ShowFocusRect");
-}
-
-void AnyButtonControl::setURL(const QString& v) {
-    storeAndNotify(&ButtonState::g_URL, v, "URL");
-}
-
-void AnyButtonControl::setXPColor_Pressed(OleColor v) {
-    storeAndNotify(&ButtonState::g_XPColor_Pressed, v, "XPColor_Pressed");
-}
-
-void AnyButtonControl::setXPColor_Hover(OleColor v) {
-    storeAndNotify(&ButtonState::g_XPColor_Hover, v, "XPColor_Hover");
-}
-
-void AnyButtonControl::setXPDefaultColors(bool v) {
-    storeAndNotify(&ButtonState::g_XPDefaultColors, v, "XPDefaultColors");
+    notify(&ButtonState::surfaceMousePointer);
 }
 
 void AnyButtonControl::setBackColor(OleColor v) {
     s_.g_BackColor = v;
-    notify("BackColor");
+    notify(&ButtonState::g_BackColor);
     s_.surfaceBackColor = v;
     Refresh();
 }
 
 void AnyButtonControl::setForeColor(OleColor v) {
     s_.g_ForeColor = v;
-    notify("ForeColor");
+    notify(&ButtonState::g_ForeColor);
     s_.surfaceForeColor = v;
     Refresh();
 }
 
-void AnyButtonControl::setSoundOver(const QVariant& v) {
-    s_.g_SoundOver = v.toString();
-    notify("SoundOver");
-}
-
-void AnyButtonControl::setSoundClick(const QString& v) {
-    storeAndNotify(&ButtonState::g_SoundClick, v, "SoundClick");
-}
-
 void AnyButtonControl::setDefCurHand(bool v) {
     s_.g_DefCurHand = v;
-    notify("DefCurHand");
+    notify(&ButtonState::g_DefCurHand);
     if (v) {
         s_.surfaceMouseIcon = PictureRef::handCursor();
         s_.surfaceMousePointer = MousePointerCustom;
@@ -232,26 +188,6 @@ void AnyButtonControl::setDefCurHand(bool v) {
         s_.surfaceMouseIcon = PictureRef();
     }
     applyCursor();
-}
-
-void AnyButtonControl::setXPShowBorderAlways(bool v) {
-    storeAndNotify(&ButtonState::g_XPShowBorderAlways, v, "XPShowBorderAlways");
-}
-
-void AnyButtonControl::setMaskColor(OleColor v) {
-    storeAndRepaint(&ButtonState::g_MaskColor, v, "MaskColor");
-}
-
-void AnyButtonControl::setTransparentBG(bool v) {
-    storeAndRepaint(&ButtonState::g_TransparentBG, v, "TransparentBG");
-}
-
-void AnyButtonControl::setBEVEL(std::int16_t v) {
-    storeAndRepaint(&ButtonState::g_Bevel, v, "BEVEL");
-}
-
-void AnyButtonControl::setBEVELDEPTH(std::int16_t v) {
-    storeAndRepaint(&ButtonState::g_BevelDepth, v, "BEVELDEPTH");
 }
 
 void AnyButtonControl::applyCursor() {
@@ -311,8 +247,15 @@ void AnyButtonControl::Refresh() {
     const int h = static_cast<int>(std::nearbyint(s_.clientHeight));
     if (dc_.width() != w || dc_.height() != h)
         gdi::SelectObject(dc_, gdi::CreateCompatibleBitmap(dc_, w, h));
-    PaintContext ctx{s_, dc_, container_};
-    anybutton::Refresh(ctx);
+    const PaintLook look = PaintLook::of(s_, container_, dc_.systemColors());
+    const ContentRects previous{s_.g_ClientRect, s_.g_ContentRect, s_.g_PictureRect,
+                                s_.g_CaptionRect};
+    const PaintResult painted = anybutton::Refresh(look, previous, dc_);
+    s_.surfaceBackColor = painted.surfaceBackColor;
+    s_.g_ClientRect = painted.layout.client;
+    s_.g_ContentRect = painted.layout.content;
+    s_.g_PictureRect = painted.layout.picture;
+    s_.g_CaptionRect = painted.layout.caption;
     if (surface_)
         surface_->imageChanged();
 }

@@ -1,4 +1,4 @@
-#include "platform/gdi/text/GlyphCache.h"
+#include "platform/gdi/objects/GlyphCache.h"
 
 #include "platform/gdi/objects/DeviceContext.h"
 
