@@ -13,7 +13,9 @@ set(room_orders
     "core: text"
     "platform: gdi files system settings prompts desktop webview"
     "platform/gdi: objects raster text"
-    "anybutton: properties painting styles content pipeline control interaction")
+    "anybutton: properties painting styles content pipeline control interaction"
+    "editor: document recovery preview editing search markup commands elements layout"
+    "shell: placement")
 
 # The rank of the room that path (relative to ROOT) lies in within library
 # lib, whose line of room_orders is order, into out: its place in the line,
