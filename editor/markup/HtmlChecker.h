@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/markup/HtmlTokenizer.h"
 #include "editor/markup/MarkupChecker.h"
 
 #include <string>
@@ -8,12 +9,14 @@
 
 namespace editor {
 
-// Checks an HTML or ASP page as it streams past: a tokenizer that keeps its
-// state between pieces, and the stack of open elements with the HTML rules
-// for ends that may be left out. Legacy markup (<FONT>, upper-case names,
-// unquoted values, end tags of void elements) is not a mistake.
-class HtmlChecker final : public MarkupChecker {
+// Checks an HTML or ASP page as it streams past: the stack of open elements
+// with the HTML rules for ends that may be left out, attributes given twice,
+// ids used twice and malformed character references. Legacy markup (<FONT>,
+// upper-case names, unquoted values, end tags of void elements) is no mistake.
+class HtmlChecker final : public MarkupChecker, private HtmlTokenizer::Events {
 public:
+    HtmlChecker() : tokenizer_(*this) {}
+
     void feed(std::string_view piece) override;
     void finish() override;
 
@@ -22,76 +25,23 @@ public:
     static constexpr std::size_t kMostIds = 200'000;
 
 private:
-    enum class State {
-        Data,
-        TagOpen,
-        TagName,
-        EndTagOpen,
-        EndTagName,
-        AfterEndTagName,
-        BeforeAttrName,
-        AttrName,
-        AfterAttrName,
-        BeforeAttrValue,
-        AttrValueDouble,
-        AttrValueSingle,
-        AttrValueBare,
-        SelfClosing,
-        MarkupDeclaration,
-        Comment,
-        Bogus,
-        CData,
-        Server,
-        RawText,
-        CharRef
-    };
+    using Place = HtmlTokenizer::Place;
     struct Open {
         std::string name;
-        std::size_t start;
-        long line;
-        long column;
-    };
-    struct Attribute {
-        std::string name;
-        std::size_t start;
-        long line;
-        long column;
+        Place at;
     };
 
-    void step(char c);
-    void startTag();
-    void endTag();
-    void endCharRef(char next);
-    void beginAttribute(char c);
-    void problemAt(std::size_t start, std::size_t end, long line, long column, std::string message);
-    void problemAtTag(std::string message);
-    std::string where(const Open& open) const;
+    void startTag(const std::string& name, const std::vector<HtmlTokenizer::Attribute>& attributes,
+                  bool selfClosed, const Place& at, std::size_t end) override;
+    void endTag(const std::string& name, const Place& at, std::size_t end) override;
+    void characterReference(const std::string& ref, bool ended, const Place& at) override;
+    void checkAttributes(const std::string& tag,
+                         const std::vector<HtmlTokenizer::Attribute>& attributes);
+    void problem(const Place& at, std::size_t end, std::string message);
 
-    State state_ = State::Data;
-    std::size_t pos_ = 0; // offset of the byte being read
-    long line_ = 1;
-    long column_ = 1;
-    // The tag being read.
-    std::size_t tagStart_ = 0;
-    long tagLine_ = 1;
-    long tagColumn_ = 1;
-    std::string name_;
-    std::vector<Attribute> attributes_;
-    std::string value_;
-    bool selfClosed_ = false;
-    // Declarations, comments and other runs that end with a marker.
-    std::string declaration_;
-    char last_[3] = {};
-    // Raw text: how much of its end tag has been seen.
-    std::string rawEnd_;
-    std::size_t rawMatched_ = 0;
-    // A character reference being read.
-    std::string ref_;
-    std::size_t refStart_ = 0;
-    long refLine_ = 1;
-    long refColumn_ = 1;
+    HtmlTokenizer tokenizer_;
     std::vector<Open> open_;
-    std::unordered_map<std::string, std::pair<long, long>> ids_;
+    std::unordered_map<std::string, Place> ids_;
 };
 
 } // namespace editor
