@@ -10,7 +10,6 @@
 
 #include <Qsci/qscicommandset.h>
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
@@ -51,14 +50,8 @@ SourceEditor::SourceEditor(QWidget* parent) : QsciScintilla(parent) {
     // The window's own context menu replaces the editor's.
     SendScintilla(SCI_USEPOPUP, static_cast<unsigned long>(SC_POPUP_NEVER));
     setContextMenuPolicy(Qt::PreventContextMenu);
-    // The component turns every insertion and deletion it reports into a
-    // character offset counted from the start of the text, to publish it to
-    // assistive technology: 0.6 s a key at the middle of a 100 MB page. Unless
-    // such a tool is listening, it is asked to report none; the document
-    // window learns of changes from the save point instead.
-    if (!QAccessible::isActive())
-        SendScintilla(SCI_SETMODEVENTMASK, 0UL);
-    installQuietEditorAccessibility();
+    // Our own accessible: the component's counts from the start of the text.
+    attachEditorAccessibility(*this);
     blinkPeriod_ = static_cast<unsigned long>(SendScintilla(SCI_GETCARETPERIOD));
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &SourceEditor::followCaretLine);
 }
