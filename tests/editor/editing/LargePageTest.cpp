@@ -97,6 +97,24 @@ TEST_F(LargePageTest, APageOfManyMegabytesIsHeldWithoutStyleBytes) {
     EXPECT_EQ(text().left(9), QByteArray("<html>\n\nx"));
     EXPECT_EQ(text().right(3), QByteArray("x\xC3\xA9"));
     EXPECT_TRUE(window->IsSaved());
+    // Nothing reads it for colours it cannot hold.
+    EXPECT_EQ(coding->lexer(), nullptr);
+    // The first key typed finds room: the text stays where it was read.
+    const long length = send(SCI::SCI_GETLENGTH);
+    const long before = send(SCI::SCI_GETRANGEPOINTER, 0, length);
+    send(SCI::SCI_GOTOPOS, static_cast<unsigned long>(length));
+    QTest::keyClicks(coding, QStringLiteral("xyz"));
+    EXPECT_EQ(send(SCI::SCI_GETLENGTH), length + 3);
+    EXPECT_EQ(send(SCI::SCI_GETRANGEPOINTER, 0, length), before);
+    // What the editor asks to have styled, a slice at each idle moment,
+    // counts as styled: its idle work comes to an end.
+    coding->repaint();
+    for (int i = 0; i < 100 && send(SCI::SCI_GETENDSTYLED) < length + 3; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(send(SCI::SCI_GETENDSTYLED), length + 3);
+
+    ASSERT_TRUE(window->OpenFile(path("small.html")));
+    EXPECT_NE(coding->lexer(), nullptr);
 }
 
 TEST_F(LargePageTest, ThePrimarySelectionIsReadFromTheEditorWhenAsked) {
