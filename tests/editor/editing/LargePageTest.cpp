@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -78,6 +79,13 @@ TEST_F(LargePageTest, ALongLineIsCutIntoLookAlikeRunsAndHoldsASteadyCaret) {
     send(SCI::SCI_GOTOPOS, static_cast<unsigned long>(send(SCI::SCI_GETLENGTH)));
     QApplication::processEvents();
     EXPECT_EQ(send(SCI::SCI_GETCARETPERIOD), blinking);
+
+    // Nothing counts the caret's column along the line after a key.
+    QSignalSpy column(coding, &QsciScintilla::cursorPositionChanged);
+    send(SCI::SCI_GOTOPOS, static_cast<unsigned long>(end));
+    QTest::keyClick(coding, Qt::Key_Y);
+    QApplication::processEvents();
+    EXPECT_EQ(column.count(), 0);
 }
 
 TEST_F(LargePageTest, APageOfManyMegabytesIsHeldWithoutStyleBytes) {
