@@ -141,7 +141,7 @@ write_report() {
                     "$(e2e "${t}_first_key_cpu_ms") ms | $(e2e "${t}_keys_quiet_ms") ms |" \
                     "$(with_unit "$(e2e "${t}_twenty_quiet_ms")" ms) |" \
                     "$(e2e "${t}_typing_peak_mib") MiB | $(e2e "${t}_recovery_peak_mib") MiB |" \
-                    "$(e2e "${t}_recovery_cpu_ms") ms | $(e2e "${t}_idle_cpu_ms_per_s") ms/s |"
+                    "$(e2e "${t}_recovery_cpu_ms") ms | $(with_unit "$(e2e "${t}_idle_cpu_ms_per_s")" ms/s) |"
             done
         done
     done
@@ -154,7 +154,9 @@ write_report() {
     fi
     echo "Screen reader runs heard: $(grep '_heard ' "$e2e_results" | awk '{print $2}' | sort | uniq -c | awk '{print $2 " (" $1 " runs)"}' | paste -sd ';' | sed 's/;/; /g')."
     echo
-    echo "## Long lines: what each choice of the editor component does"
-    echo
-    cat "$out/choices.md"
+    if [ -s "$out/choices.md" ]; then
+        echo "## Long lines: what each choice of the editor component does"
+        echo
+        cat "$out/choices.md"
+    fi
 }
