@@ -12,8 +12,8 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
-    // The web engine wants shared GL contexts; setting this starts nothing of it.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No Qt::AA_ShareOpenGLContexts: it makes a GL context at start (56 MiB);
+    // the web view module makes the one it shares when the first preview is.
     QApplication app(argc, argv);
     // Ties the windows to the installed desktop entry (its name and icon).
     QGuiApplication::setDesktopFileName(QStringLiteral(OSTRA_APP_ID));

@@ -3,6 +3,7 @@
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWebEngineView>
 #include <QWidget>
 
@@ -23,4 +24,16 @@ TEST(WebEngineBrowser, ShowsAWrittenPage) {
     EXPECT_TRUE(loaded.first().first().toBool());
     EXPECT_EQ(browser.view()->title(), QStringLiteral("Heading page"));
     EXPECT_EQ(browser.view()->url().toLocalFile(), page);
+    // The heading's red shows: the engine's frames reach the view.
+    const auto showsRed = [&] {
+        const QImage shot = browser.view()->grab().toImage();
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (shot.pixelColor(x, y) == QColor(Qt::red))
+                    return true;
+        return false;
+    };
+    for (int i = 0; i < 600 && !showsRed(); ++i)
+        QTest::qWait(50); // the engine's process sends its frame
+    EXPECT_TRUE(showsRed());
 }
