@@ -4,6 +4,7 @@
 #include "editor/commands/DocumentMenus.h"
 #include "editor/document/DocumentFiles.h"
 #include "editor/editing/EditingCommands.h"
+#include "editor/editing/EditorKeys.h"
 #include "editor/editing/EditorView.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/frmMain.h"
@@ -146,7 +147,7 @@ std::unique_ptr<DocumentMenus> buildDocumentMenus(QWidget* owner) {
 void connectDocumentMenus(frmMain& w) {
     const DocumentMenus& m = w.menus();
     w.addActions(m.keyedActions());
-    w.coding()->releaseKeys(m.keys());
+    releaseKeys(*w.coding(), m.keys());
     for (const Row& row : kRows) {
         const auto run = row.menu.twinOf ? runnerOf(row.menu.twinOf) : row.run;
         if (!run)

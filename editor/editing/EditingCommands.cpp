@@ -1,5 +1,6 @@
 #include "editor/editing/EditingCommands.h"
 
+#include "editor/editing/BlockSelection.h"
 #include "editor/editing/SourceEditor.h"
 
 #include <QApplication>
@@ -23,14 +24,14 @@ const QString kBlock = QStringLiteral("text/x-qscintilla-rectangular");
 // act on each piece shown and mark a block as such; a plain selection is
 // moved as its bytes.
 void EditingCommands::cut() {
-    if (coding_.selectionHasPieces())
+    if (selectionHasPieces(coding_))
         return coding_.cut();
     copy();
     coding_.replaceSelection({});
 }
 
 void EditingCommands::copy() {
-    if (coding_.selectionHasPieces())
+    if (selectionHasPieces(coding_))
         return coding_.copy();
     const std::string_view selection = coding_.selectedBytes();
     // The bytes themselves as text/plain (UTF-8, Qt's reading of it): one copy
@@ -44,7 +45,7 @@ void EditingCommands::copy() {
 bool EditingCommands::paste() {
     try {
         const QMimeData* data = QApplication::clipboard()->mimeData();
-        if (coding_.selectionHasPieces() || (data && data->hasFormat(kBlock)))
+        if (selectionHasPieces(coding_) || (data && data->hasFormat(kBlock)))
             coding_.paste();
         else
             pasteBytes(data);

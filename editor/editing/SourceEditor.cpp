@@ -1,14 +1,13 @@
 #include "editor/editing/SourceEditor.h"
 
 #include "editor/document/DocumentReader.h"
+#include "editor/editing/BlockSelection.h"
 #include "editor/editing/EditorAccessibility.h"
+#include "editor/editing/EditorKeys.h"
 #include "editor/editing/InputMethodText.h"
-#include "editor/editing/LineSegmenter.h"
 #include "editor/editing/PrimarySelection.h"
 #include "platform/desktop/DesignFont.h"
 #include "platform/files/LocalPath.h"
-
-#include <Qsci/qscicommandset.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -32,15 +31,10 @@ const char* nonNull(std::string_view text) {
     return text.data() ? text.data() : "";
 }
 
-// Remembered run widths: the component's default, and room for every run of a
-// line up to DocumentReader::kLongestLine cut by LineSegmenter.
-constexpr unsigned long kPositionCache = 1024;
-constexpr unsigned long kLongLinePositionCache = 1 << 18;
-constexpr long kStylePiece = 1 << 20;
 constexpr qint64 kTypingRoom = 1 << 20;
 } // namespace
 
-SourceEditor::SourceEditor(QWidget* parent) : QsciScintilla(parent) {
+SourceEditor::SourceEditor(QWidget* parent) : QsciScintilla(parent), longLines_(*this) {
     setUtf8(true);
     setFont(platform::verdana(9.75, false));
     // Every style draws like the default one: LineSegmenter's two styles must
@@ -61,8 +55,7 @@ SourceEditor::SourceEditor(QWidget* parent) : QsciScintilla(parent) {
         if (type & kEditNotices)
             editing();
     });
-    blinkPeriod_ = static_cast<unsigned long>(SendScintilla(SCI_GETCARETPERIOD));
-    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &SourceEditor::followCaretLine);
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this] { longLines_.followCaret(); });
     // The component's own follower counts the caret's column from the start
     // of its line after every key, for a signal nothing here uses (60 ms a
     // key at the end of a 10 MB line), and matches no braces.
@@ -87,7 +80,7 @@ bool SourceEditor::loadFrom(DocumentReader& reader) {
     SendScintilla(SCI_SETDOCPOINTER, 0UL, fresh);
     SendScintilla(SCI_RELEASEDOCUMENT, 0UL, fresh); // the editor holds it now
     setUtf8(true);
-    longLines_ = false; // until the text is in (see prepareForLines)
+    longLines_.forget(); // until the text is in
     emit documentReplaced();
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
     // Change notifications cost time in proportion to the text already there;
@@ -110,66 +103,9 @@ bool SourceEditor::loadFrom(DocumentReader& reader) {
     SendScintilla(SCI_RELEASEDOCUMENT, 0UL, previous);
     if (!ok)
         return false;
-    prepareForLines(reader.longestLine());
+    longLines_.prepare(reader.longestLine());
     emit textChanged();
     return true;
-}
-
-void SourceEditor::prepareForLines(std::size_t longestLine) {
-    const bool longLines = longestLine > kLongLine;
-    longLines_ = longLines;
-    SendScintilla(SCI_SETPOSITIONCACHE, longLines ? kLongLinePositionCache : kPositionCache);
-    if (!longLines)
-        return;
-    // We choose: a page with long lines stays plain. A lexer's styles would
-    // replace the short runs that keep such a line quick to lay out.
-    if (lexer())
-        setLexer(nullptr);
-    const long lines = SendScintilla(SCI_GETLINECOUNT);
-    for (long line = 0; line < lines; ++line) {
-        const long length = SendScintilla(SCI_LINELENGTH, static_cast<unsigned long>(line));
-        if (static_cast<std::size_t>(length) > kLongLine) {
-            const long start =
-                SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-            segment(start, start + length);
-        }
-    }
-}
-
-void SourceEditor::segment(long from, long to) {
-    // A lexer styles the text itself; a document without style bytes keeps none.
-    if (lexer() || (SendScintilla(SCI_GETDOCUMENTOPTIONS) & SC_DOCUMENTOPTION_STYLES_NONE))
-        return;
-    const std::string_view text = textBytes();
-    const auto before =
-        from > 0 ? SendScintilla(SCI_GETSTYLEAT, static_cast<unsigned long>(from - 1)) : 1;
-    LineSegmenter segmenter(static_cast<char>(before));
-    std::string styles;
-    for (long pos = from; pos < to; pos += kStylePiece) {
-        const long length = std::min(kStylePiece, to - pos);
-        styles.clear();
-        segmenter.append(text.substr(static_cast<size_t>(pos), static_cast<size_t>(length)),
-                         styles);
-        SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(pos));
-        SendScintilla(SCI_SETSTYLINGEX, static_cast<unsigned long>(length), styles.data());
-    }
-}
-
-bool SourceEditor::lineIsLong(long position) {
-    const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
-    return static_cast<std::size_t>(
-               SendScintilla(SCI_LINELENGTH, static_cast<unsigned long>(line))) > kLongLine;
-}
-
-void SourceEditor::followCaretLine() {
-    // Each blink repaints the caret's line, and repainting a long line walks
-    // all of it: a steady caret there keeps an idle editor idle.
-    const CaretBlink wanted =
-        lineIsLong(SendScintilla(SCI_GETCURRENTPOS)) ? CaretBlink::Off : CaretBlink::On;
-    if (wanted == blink_)
-        return;
-    blink_ = wanted;
-    SendScintilla(SCI_SETCARETPERIOD, wanted == CaretBlink::On ? blinkPeriod_ : 0UL);
 }
 
 void SourceEditor::replaceText(std::string_view utf8) {
@@ -201,50 +137,6 @@ std::string SourceEditor::textCopy() {
     return copy;
 }
 
-bool SourceEditor::selectionHasPieces() {
-    return SendScintilla(SCI_GETSELECTIONS) > 1 || SendScintilla(SCI_SELECTIONISRECTANGLE) != 0;
-}
-
-std::vector<std::pair<long, long>> SourceEditor::selectionPieces() {
-    const long count = SendScintilla(SCI_GETSELECTIONS);
-    std::vector<std::pair<long, long>> pieces;
-    pieces.reserve(static_cast<size_t>(count));
-    for (long n = 0; n < count; ++n) {
-        const auto index = static_cast<unsigned long>(n);
-        pieces.emplace_back(SendScintilla(SCI_GETSELECTIONNSTART, index),
-                            SendScintilla(SCI_GETSELECTIONNEND, index));
-    }
-    std::sort(pieces.begin(), pieces.end());
-    return pieces;
-}
-
-void SourceEditor::replaceEachPiece(
-    const std::function<std::string(std::string_view)>& replacement) {
-    const auto main = static_cast<unsigned long>(SendScintilla(SCI_GETMAINSELECTION));
-    const long mainStart = SendScintilla(SCI_GETSELECTIONNSTART, main);
-    const std::vector<std::pair<long, long>> pieces = selectionPieces();
-    long caret = 0;
-    long growthBefore = 0; // of the pieces before the main one
-    SendScintilla(SCI_BEGINUNDOACTION);
-    // From the last piece up, so that the positions still to come stay valid.
-    for (auto it = pieces.rbegin(); it != pieces.rend(); ++it) {
-        const auto [start, end] = *it;
-        const std::string_view text = textBytes();
-        // Made before the edit: the piece's bytes live in the editor's buffer.
-        const std::string made =
-            replacement(text.substr(static_cast<size_t>(start), static_cast<size_t>(end - start)));
-        SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
-        SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(made.size()), nonNull(made));
-        const long growth = static_cast<long>(made.size()) - (end - start);
-        if (start == mainStart)
-            caret = start + static_cast<long>(made.size());
-        else if (start < mainStart)
-            growthBefore += growth;
-    }
-    SendScintilla(SCI_ENDUNDOACTION);
-    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(caret + growthBefore));
-}
-
 std::string_view SourceEditor::selectedBytes() {
     const long start = SendScintilla(SCI_GETSELECTIONSTART);
     const long end = SendScintilla(SCI_GETSELECTIONEND);
@@ -265,8 +157,8 @@ void SourceEditor::replaceRange(long start, long end, std::string_view utf8) {
     SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
     // SCI_REPLACESEL stops at a NUL byte; a target replacement takes a length.
     SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), nonNull(utf8));
-    if (lineIsLong(start))
-        segment(start, start + static_cast<long>(utf8.size()));
+    if (longLines_.lineIsLong(start))
+        longLines_.segment(start, start + static_cast<long>(utf8.size()));
 }
 
 int SourceEditor::charPosition(long bytePosition) {
@@ -375,33 +267,19 @@ void SourceEditor::keyPressEvent(QKeyEvent* event) {
     // The component types the character of any key it has no command for,
     // so Alt+I would type "i". A key held with Ctrl or Alt is a command or
     // nothing; AltGr characters come without either modifier.
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    if ((mods & (Qt::ControlModifier | Qt::AltModifier)) && !event->text().isEmpty() &&
-        event->text().at(0).isPrint()) {
-        const int key = event->keyCombination().toCombined() & ~Qt::KeypadModifier;
-        if (!QsciCommand::validKey(key) || !standardCommands()->boundTo(key)) {
-            event->ignore();
-            return;
-        }
+    if (typesNothing(*this, *event)) {
+        event->ignore();
+        return;
     }
+    const Qt::KeyboardModifiers mods = event->modifiers();
     const bool newLine = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
                          !(mods & ~(Qt::ShiftModifier | Qt::KeypadModifier)) &&
-                         !selectionHasPieces();
+                         !selectionHasPieces(*this);
     if (!newLine)
         return QsciScintilla::keyPressEvent(event);
     // Return keeps the indentation of its line (up to the caret), its spaces
     // and tabs as they are, in the same edit as the line end.
-    const long caret = SendScintilla(SCI_GETSELECTIONSTART);
-    const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(caret));
-    const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    std::string indent;
-    for (long pos = lineStart; pos < caret; ++pos) {
-        const auto c =
-            static_cast<char>(SendScintilla(SCI_GETCHARAT, static_cast<unsigned long>(pos)));
-        if (c != ' ' && c != '\t')
-            break;
-        indent += c;
-    }
+    const std::string indent = indentationBefore(*this, SendScintilla(SCI_GETSELECTIONSTART));
     SendScintilla(SCI_BEGINUNDOACTION);
     QsciScintilla::keyPressEvent(event);
     if (!indent.empty())
@@ -486,23 +364,6 @@ void SourceEditor::recolor(int start, int) {
     if (start < SendScintilla(SCI_GETENDSTYLED))
         SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(start));
     viewport()->update();
-}
-
-void SourceEditor::releaseKeys(const QList<QKeySequence>& keys) {
-    for (const QKeySequence& sequence : keys) {
-        if (sequence.isEmpty())
-            continue;
-        const int key = sequence[0].toCombined();
-        // The editor only knows keys it can bind; others cannot clash.
-        if (!QsciCommand::validKey(key))
-            continue;
-        while (QsciCommand* command = standardCommands()->boundTo(key)) {
-            if (command->key() == key)
-                command->setKey(0);
-            else
-                command->setAlternateKey(0);
-        }
-    }
 }
 
 } // namespace editor

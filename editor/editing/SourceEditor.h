@@ -2,15 +2,13 @@
 
 #include "editor/document/DocumentText.h"
 #include "editor/document/TextEncoding.h"
+#include "editor/editing/LongLines.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace editor {
 
@@ -23,12 +21,11 @@ class SourceEditor : public QsciScintilla, public DocumentText {
 public:
     explicit SourceEditor(QWidget* parent = nullptr);
 
-    // A line longer than this is laid out in remembered pieces (see
-    // LineSegmenter) and the caret stops blinking while it is in one.
-    static constexpr std::size_t kLongLine = 8192;
+    // A line longer than this is laid out in remembered pieces (see LongLines).
+    static constexpr std::size_t kLongLine = LongLines::kLongLine;
     // True while the document holds a line longer than kLongLine: it is then
     // shown without colouring.
-    bool holdsLongLines() const { return longLines_; }
+    bool holdsLongLines() const { return longLines_.present(); }
     // A document this large is held without style bytes, which would double it.
     static constexpr qint64 kUnstyledFrom = 32 << 20;
 
@@ -47,15 +44,6 @@ public:
     void moveCaretToStart() override;
     void addListener(Listener& listener) override;
 
-    // True while the selection is a block (or several ranges): commands then
-    // act on each piece the user sees, not on the span from first to last.
-    bool selectionHasPieces();
-    // The selected ranges as byte positions [start, end), in document order.
-    std::vector<std::pair<long, long>> selectionPieces();
-    // Replaces each piece with what `replacement` makes of its bytes, as one
-    // edit; the caret ends after the main piece's replacement, nothing selected.
-    void replaceEachPiece(const std::function<std::string(std::string_view)>& replacement);
-
     // The selection as stored (UTF-8) and its replacement; the caret ends
     // after the inserted text. Every byte is kept, NULs and line ends included.
     std::string_view selectedBytes();
@@ -70,8 +58,6 @@ public:
     // Selects the whole text without copying it anywhere.
     void selectWholeText();
 
-    // Removes the editor's own key bindings for keys the window's menus use.
-    void releaseKeys(const QList<QKeySequence>& keys);
     // Styles again from `start` as the text is drawn, never the whole text at once.
     void recolor(int start = 0, int end = -1) override;
 
@@ -99,14 +85,9 @@ protected:
 private:
     enum class DropKind { Files, Text, Other };
     DropKind dropKind(const QMimeData* data) const;
-    enum class CaretBlink { On, Off };
 
     int charPosition(long bytePosition);
     long bytePosition(int charPosition);
-    void prepareForLines(std::size_t longestLine);
-    void segment(long from, long to);
-    bool lineIsLong(long position);
-    void followCaretLine();
 
     // The notices the component sends before an insertion or a deletion.
     static constexpr unsigned long kEditNotices = SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE;
@@ -116,9 +97,7 @@ private:
 
     bool inEvent_ = false;
     bool editPending_ = false;
-    unsigned long blinkPeriod_ = 0;
-    CaretBlink blink_ = CaretBlink::On;
-    bool longLines_ = false;
+    LongLines longLines_;
 };
 
 } // namespace editor

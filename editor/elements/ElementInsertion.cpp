@@ -1,5 +1,6 @@
 #include "editor/elements/ElementInsertion.h"
 
+#include "editor/editing/BlockSelection.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/elements/ElementTable.h"
 
@@ -12,8 +13,8 @@ void insertElement(SourceEditor& coding, const QString& caption) {
         return;
     // A block: each piece the user sees is wrapped, or gets the template at
     // its caret when it is empty.
-    if (coding.selectionHasPieces()) {
-        coding.replaceEachPiece([element](std::string_view piece) {
+    if (selectionHasPieces(coding)) {
+        replaceEachPiece(coding, [element](std::string_view piece) {
             return elementText(*element, piece.empty() ? std::nullopt
                                                        : std::optional<std::string_view>(piece));
         });

@@ -1,5 +1,6 @@
 #include "editor/markup/MarkupAssist.h"
 
+#include "editor/editing/BlockSelection.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/markup/TagAssist.h"
 #include "editor/markup/TagMatch.h"
@@ -37,7 +38,7 @@ MarkupAssist::MarkupAssist(SourceEditor& coding, std::function<core::DocumentTyp
 }
 
 void MarkupAssist::charAdded(int ch) {
-    if (!closingTags_ || (ch != '>' && ch != '/') || coding_.selectionHasPieces())
+    if (!closingTags_ || (ch != '>' && ch != '/') || selectionHasPieces(coding_))
         return;
     const core::DocumentType type = type_();
     const auto caret = static_cast<std::size_t>(coding_.SendScintilla(Sci::SCI_GETCURRENTPOS));

@@ -1,4 +1,5 @@
 #include "editor/commands/DocumentMenus.h"
+#include "editor/editing/BlockSelection.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/frmMain.h"
 #include "support/DocumentWindowTest.h"
@@ -98,8 +99,8 @@ TEST_F(EditingTest, ABlockSelectionIsCutCopiedAndWrappedExactlyAsShown) {
         key(Qt::Key_Right, Qt::NoModifier);
         for (Qt::Key k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right})
             key(k, Qt::AltModifier | Qt::ShiftModifier);
-        ASSERT_TRUE(coding->selectionHasPieces());
-        pieces = coding->selectionPieces();
+        ASSERT_TRUE(editor::selectionHasPieces(*coding));
+        pieces = editor::selectionPieces(*coding);
         ASSERT_EQ(pieces.size(), 3u);
     };
     // What each piece becomes, the rest of the text kept.
