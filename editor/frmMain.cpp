@@ -70,17 +70,25 @@ void frmMain::setRecovery(const RecoveryStore& store, RecoveryKeeper::Timing tim
     recovery_ = new RecoveryKeeper(
         *coding_,
         [this] {
-            return RecoveryCopy{state_.CurrentFile, state_.encoding, state_.lineEnd, DocumentType(),
-                                coding_->textCopy()};
+            return RecoveryKeeper::Document{state_.CurrentFile, state_.encoding, state_.lineEnd,
+                                            DocumentType(), state_.stamp};
         },
         store, timing, this);
+    for (QRadioButton* option : Option1_)
+        connect(option, &QRadioButton::toggled, recovery_,
+                [this] { recovery_->typeChanged(DocumentType()); });
+    // Shown in the status bar for as long as it lasts.
+    connect(recovery_, &RecoveryKeeper::protectionChanged, &aids_->view(), &EditorView::setWarning);
 }
 
 void frmMain::offerRecovery() {
-    recovery_->offerLeftBehind(prompts_, this, [this](RecoveryCopy&& copy) {
-        Option1_[static_cast<size_t>(copy.type)]->setChecked(true);
-        files_->loadRecovered(copy.file, copy.encoding, copy.lineEnd, copy.text);
+    recovery_->offerLeftBehind(prompts_, this, [this](const RecoveryKeeper::Restored& r) {
+        Option1_[static_cast<size_t>(r.document.type)]->setChecked(true);
+        if (!files_->loadRecovered(r.base, r.decodeBase, r.text, r.document.file,
+                                   r.document.encoding, r.document.lineEnd))
+            return false;
         coding_->setFocus();
+        return true;
     });
 }
 

@@ -61,6 +61,7 @@ public:
     // Keeps recovery copies in `store` from now on, and offers one left by a
     // run that did not end normally once the window is created.
     void setRecovery(const RecoveryStore& store, RecoveryKeeper::Timing timing = {});
+    RecoveryKeeper* recovery() const { return recovery_; }
 
     SourceEditor* coding() const { return coding_; }
     DocumentFiles& files() const { return *files_; }

@@ -50,19 +50,36 @@ void DocumentFiles::loadDefaultPage() {
     text_.setSavePoint();
 }
 
-void DocumentFiles::loadRecovered(const QString& file, TextEncoding encoding, LineEnd lineEnd,
-                                  std::string_view text) {
+bool DocumentFiles::loadRecovered(const QString& base, bool decodeBase, std::string_view text,
+                                  const QString& file, TextEncoding encoding, LineEnd lineEnd) {
+    if (base.isEmpty()) {
+        // An undoable change from the save point: the text counts as unsaved,
+        // as it was (emptying the undo history would make it the saved state).
+        text_.setSavePoint();
+        text_.replaceText(text);
+    } else {
+        // Prepared exactly as opening prepares a file: long lines and all.
+        DocumentReader reader(base);
+        if (!decodeBase)
+            reader.keepBytesAsTheyAre();
+        if (!reader.probe() || !text_.loadFrom(reader)) {
+            showError(
+                QStringLiteral("The recovery copy cannot be read: %1").arg(reader.errorMessage()));
+            return false;
+        }
+        // A text of its own is unsaved however few edits follow it.
+        if (!decodeBase)
+            text_.leaveSavePoint();
+    }
     state_.encoding = encoding;
     state_.lineEnd = lineEnd;
     text_.setLineEnd(state_.lineEnd);
-    // An undoable change from the save point: the text counts as unsaved, as
-    // it was (emptying the undo history would make it the saved state).
-    text_.setSavePoint();
-    text_.replaceText(text);
     state_.CurrentFile = file;
     state_.IsSaved = false;
+    state_.stamp = {};
     changed_();
     text_.moveCaretToStart();
+    return true;
 }
 
 bool DocumentFiles::OpenFile(const QString& path) {
@@ -77,6 +94,7 @@ bool DocumentFiles::OpenFile(const QString& path) {
     }
     state_.CurrentFile = path;
     state_.IsSaved = true;
+    state_.stamp = reader.stamp();
     changed_();
     state_.encoding = reader.info().encoding;
     state_.lineEnd = reader.info().lineEnd;
@@ -101,6 +119,7 @@ bool DocumentFiles::SaveFile(const QString& path) {
     if (!write(path, Report::Tell))
         return false;
     state_.CurrentFile = path;
+    state_.stamp = stampOf(path).value_or(FileStamp{});
     state_.IsSaved = true;
     changed_();
     text_.moveCaretToStart();

@@ -29,10 +29,12 @@ public:
 
     // Replaces the text with the default page, untitled and untouched.
     void loadDefaultPage();
-    // Puts back a document from its recovery copy: its text, file name and
-    // encoding, with its changes unsaved.
-    void loadRecovered(const QString& file, TextEncoding encoding, LineEnd lineEnd,
-                       std::string_view text);
+    // Puts back a document from its recovery copy: its base (a file of the
+    // editor's own bytes, or decoded as opening decodes when `decodeBase`) or,
+    // for an older copy, its text; with its file name and encoding, and its
+    // changes unsaved. False (and the user told) when the base cannot be read.
+    bool loadRecovered(const QString& base, bool decodeBase, std::string_view text,
+                       const QString& file, TextEncoding encoding, LineEnd lineEnd);
     bool OpenFile(const QString& path);
     bool SaveFile(const QString& path);
     // Writes the text to a preview file: like SaveFile, but failures are not

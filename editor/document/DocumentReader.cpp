@@ -59,6 +59,13 @@ bool DocumentReader::fitsInMemory(std::uint64_t decodedBytes) {
                     .arg(*free / kMiB));
 }
 
+FileStamp DocumentReader::stamp() const {
+    return {static_cast<std::int64_t>(opened_.st_size),
+            static_cast<std::int64_t>(opened_.st_mtim.tv_sec) * 1'000'000'000 +
+                opened_.st_mtim.tv_nsec,
+            static_cast<std::uint64_t>(opened_.st_dev), static_cast<std::uint64_t>(opened_.st_ino)};
+}
+
 bool DocumentReader::probe() {
     const QByteArray name = core::pathBytes(path_);
     struct stat st {};
@@ -95,7 +102,7 @@ bool DocumentReader::probe() {
     QByteArray chunk;
     while (!(chunk = file_.read(kChunk)).isEmpty()) {
         const std::string_view bytes(chunk.constData(), static_cast<size_t>(chunk.size()));
-        if (first && bytes.substr(0, kBom.size()) == kBom)
+        if (first && !verbatim_ && bytes.substr(0, kBom.size()) == kBom)
             info_.encoding = TextEncoding::Utf8WithBom;
         first = false;
         utf8.feed(bytes);
@@ -119,7 +126,7 @@ bool DocumentReader::probe() {
     if (!lineEnd && lastWasCr)
         lineEnd = LineEnd::Cr;
     info_.lineEnd = lineEnd.value_or(LineEnd::CrLf);
-    if (!utf8.finish()) {
+    if (!utf8.finish() && !verbatim_) {
         info_.encoding = TextEncoding::Windows1252;
         return fitsInMemory(static_cast<std::uint64_t>(opened_.st_size) + 2 * highBytes);
     }

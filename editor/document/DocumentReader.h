@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/text/LineLengths.h"
+#include "editor/document/FileStamp.h"
 #include "editor/document/TextEncoding.h"
 
 #include <QFile>
@@ -39,6 +40,11 @@ public:
 
     explicit DocumentReader(const QString& path, MemoryProbe available = {});
 
+    // Reads the bytes as the text itself, however they would otherwise
+    // decode: a copy of an editor's own text (a recovery base) comes back
+    // byte for byte, pasted bytes that are not UTF-8 and a leading U+FEFF too.
+    void keepBytesAsTheyAre() { verbatim_ = true; }
+
     // False when the file cannot be opened or read, or is too large for the
     // memory left; errorMessage() says why.
     bool probe();
@@ -49,6 +55,8 @@ public:
     const DocumentProbe& info() const { return info_; }
     // Bytes of the file as the probe found it; the text is as long or longer.
     qint64 fileSize() const { return static_cast<qint64>(opened_.st_size); }
+    // The file as it was read.
+    FileStamp stamp() const;
     // After read(): the longest line of the text, in UTF-8 bytes.
     std::size_t longestLine() const { return lines_.longest(); }
     const QString& errorMessage() const { return error_; }
@@ -66,6 +74,7 @@ private:
     struct stat opened_ {}; // the file as the probe began, to see changes by others
     core::LineLengths lines_;
     QString error_;
+    bool verbatim_ = false;
 };
 
 } // namespace editor

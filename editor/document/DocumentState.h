@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/document/FileStamp.h"
 #include "editor/document/TextEncoding.h"
 
 #include <QString>
@@ -13,6 +14,9 @@ struct DocumentState {
     bool IsSaved = true;
     TextEncoding encoding = TextEncoding::Utf8;
     LineEnd lineEnd = LineEnd::CrLf;
+    // CurrentFile as it was last read or written: the text equals it while
+    // the editor is at its save point.
+    FileStamp stamp;
 };
 
 } // namespace editor

@@ -2,6 +2,8 @@
 
 #include "editor/document/TextEncoding.h"
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,10 +19,13 @@ public:
     class Listener {
     public:
         virtual ~Listener() = default;
-        // The text changed, by the user or by the program.
-        virtual void textEdited() = 0;
+        // An insertion of `length` bytes at `position`, or a deletion of the
+        // bytes there, is about to be made: the text is still as it was.
+        virtual void textAboutToChange(bool insertion, std::size_t position, std::size_t length) {}
+        // The text changed, by the user or by the program (told once per event).
+        virtual void textEdited() {}
         // The text reached or left its save point.
-        virtual void savePointChanged(bool modified) = 0;
+        virtual void savePointChanged(bool modified) {}
     };
 
     virtual ~DocumentText() = default;
@@ -34,9 +39,21 @@ public:
     virtual std::string_view textBytes() = 0;
     // A copy of the whole text.
     virtual std::string textCopy() = 0;
+    virtual std::size_t length() = 0;
+    // The bytes [position, position + length), valid until the next edit;
+    // reading them moves no more of the text than they are.
+    virtual std::string_view bytesAt(std::size_t position, std::size_t length) = 0;
+    // The whole text in the pieces it is held in, nothing moved or copied;
+    // stops when the sink says false.
+    virtual void forEachPiece(const std::function<bool(std::string_view)>& sink) = 0;
+    // Single edits, each undoable.
+    virtual void insertBytes(std::size_t position, std::string_view bytes) = 0;
+    virtual void deleteBytes(std::size_t position, std::size_t length) = 0;
 
     // The text as it stands is the saved one.
     virtual void setSavePoint() = 0;
+    // The text as it stands counts as changed, though it is not.
+    virtual void leaveSavePoint() = 0;
     virtual bool isModified() const = 0;
     virtual void clearUndoHistory() = 0;
     virtual void setLineEnd(LineEnd lineEnd) = 0;

@@ -134,8 +134,16 @@ void EditorView::setProblems(int count, const QString& stoppedBecause) {
     emit statusChanged(statusText());
 }
 
+void EditorView::setWarning(const QString& text) {
+    warning_ = text.isEmpty() ? QString()
+                              : QStringLiteral("Unsaved changes are not protected: %1").arg(text);
+    emit statusChanged(statusText());
+}
+
 QString EditorView::statusText() const {
     QString text = position_;
+    if (!warning_.isEmpty())
+        text += QStringLiteral("  \u00b7  ") + warning_;
     if (!problems_.isEmpty())
         text += QStringLiteral("  \u00b7  ") + problems_;
     return notice_.isEmpty() ? text : notice_ + QStringLiteral("  \u2014  ") + text;

@@ -25,6 +25,8 @@ public:
 
     // What a command says ("Search wrapped"), shown for a few seconds.
     void showNotice(const QString& text);
+    // A lasting warning (unsaved text not protected, and why); empty clears it.
+    void setWarning(const QString& text);
     // How many problems the markup check found, and why it stopped early if it did.
     void setProblems(int count, const QString& stoppedBecause);
 
@@ -49,6 +51,7 @@ private:
     QString position_;
     QString notice_;
     QString problems_;
+    QString warning_;
 };
 
 } // namespace editor

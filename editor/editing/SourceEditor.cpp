@@ -51,10 +51,16 @@ SourceEditor::SourceEditor(QWidget* parent) : QsciScintilla(parent), longLines_(
     // It asks the component for the notices sent before each edit only, and
     // those tell the window that the text changed.
     attachEditorAccessibility(*this);
-    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, [this](int, int type) {
-        if (type & kEditNotices)
-            editing();
-    });
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char*, int length) {
+                if (!(type & kEditNotices))
+                    return;
+                for (Listener* listener : listeners_)
+                    listener->textAboutToChange(type & SC_MOD_BEFOREINSERT,
+                                                static_cast<std::size_t>(position),
+                                                static_cast<std::size_t>(length));
+                editing();
+            });
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this] { longLines_.followCaret(); });
     // The component's own follower counts the caret's column from the start
     // of its line after every key, for a signal nothing here uses (60 ms a
@@ -123,18 +129,47 @@ std::string_view SourceEditor::textBytes() {
 }
 
 std::string SourceEditor::textCopy() {
-    const long length = SendScintilla(SCI_GETLENGTH);
-    const long gap = SendScintilla(SCI_GETGAPPOSITION);
     std::string copy;
-    copy.reserve(static_cast<size_t>(length));
-    for (const auto& [start, end] : {std::pair{0L, gap}, std::pair{gap, length}}) {
-        if (end <= start)
-            continue;
-        const auto* data = reinterpret_cast<const char*>(
-            SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start));
-        copy.append(data, static_cast<size_t>(end - start));
-    }
+    copy.reserve(length());
+    forEachPiece([&](std::string_view piece) {
+        copy.append(piece);
+        return true;
+    });
     return copy;
+}
+
+std::size_t SourceEditor::length() {
+    return static_cast<std::size_t>(SendScintilla(SCI_GETLENGTH));
+}
+
+std::string_view SourceEditor::bytesAt(std::size_t position, std::size_t count) {
+    if (count == 0)
+        return {};
+    const auto* data = reinterpret_cast<const char*>(SendScintilla(
+        SCI_GETRANGEPOINTER, static_cast<unsigned long>(position), static_cast<long>(count)));
+    return data ? std::string_view(data, count) : std::string_view();
+}
+
+void SourceEditor::forEachPiece(const std::function<bool(std::string_view)>& sink) {
+    // Either side of the editor's gap: taking them moves nothing, where a
+    // whole-text pointer would move half the text to close the gap (and
+    // back at the next key).
+    const long size = SendScintilla(SCI_GETLENGTH);
+    const long gap = SendScintilla(SCI_GETGAPPOSITION);
+    for (const auto& [start, end] : {std::pair{0L, gap}, std::pair{gap, size}}) {
+        if (end > start &&
+            !sink(bytesAt(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start))))
+            return;
+    }
+}
+
+void SourceEditor::insertBytes(std::size_t position, std::string_view bytes) {
+    const auto at = static_cast<long>(position);
+    replaceRange(at, at, bytes); // SCI_INSERTTEXT would stop at a NUL byte
+}
+
+void SourceEditor::deleteBytes(std::size_t position, std::size_t count) {
+    SendScintilla(SCI_DELETERANGE, static_cast<unsigned long>(position), static_cast<long>(count));
 }
 
 std::string_view SourceEditor::selectedBytes() {
@@ -353,6 +388,7 @@ void SourceEditor::clearUndoHistory() {
 }
 
 void SourceEditor::addListener(Listener& listener) {
+    listeners_.push_back(&listener);
     // The save point's notice follows every load, save and reset.
     connect(this, &SourceEditor::textEdited, this, [&listener] { listener.textEdited(); });
     connect(this, &QsciScintilla::modificationChanged, this,

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace editor {
 
@@ -36,8 +37,17 @@ public:
     // Taken around the editor's gap, so that taking it does not move half
     // the text to close the gap (and back at the next key).
     std::string textCopy() override;
+    std::size_t length() override;
+    std::string_view bytesAt(std::size_t position, std::size_t length) override;
+    void forEachPiece(const std::function<bool(std::string_view)>& sink) override;
+    void insertBytes(std::size_t position, std::string_view bytes) override;
+    void deleteBytes(std::size_t position, std::size_t length) override;
     void setSavePoint() override { setModified(false); }
-    bool isModified() const override { return QsciScintilla::isModified(); }
+    // An undo step of no text: undoing past it comes back to the save point.
+    void leaveSavePoint() override { SendScintilla(SCI_ADDUNDOACTION, 0UL, 0L); }
+    // Asked of the component itself: the wrapper's own flag follows only the
+    // save point's notices, which an undo step of no text does not send.
+    bool isModified() const override { return SendScintilla(SCI_GETMODIFY) != 0; }
     void clearUndoHistory() override;
     void setLineEnd(LineEnd lineEnd) override;
     // Caret to the start of the text, scrolled into view.
@@ -98,6 +108,7 @@ private:
     bool inEvent_ = false;
     bool editPending_ = false;
     LongLines longLines_;
+    std::vector<Listener*> listeners_;
 };
 
 } // namespace editor

@@ -1,14 +1,20 @@
 #pragma once
 
+#include "core/DocumentType.h"
 #include "editor/document/DocumentText.h"
+#include "editor/document/FileStamp.h"
+#include "editor/recovery/RecoveryJournal.h"
 #include "editor/recovery/RecoveryWriter.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
+#include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -20,47 +26,92 @@ namespace editor {
 
 class RecoveryStore;
 
-// Keeps a recovery copy of the document while it has unsaved changes: a short
-// while after the user stops typing, and at least every few seconds while
-// they go on. No timer runs while nothing is unsaved. The copy goes when the
-// text is saved, loaded or reset, and when the document is closed.
+// Keeps the unsaved text recoverable: a journal of every edit over a base (the
+// file as it was read or saved, or the text itself), appended a moment after
+// each pause in typing and at least every second while it goes on, so each
+// copy costs what the edits since the last one cost. Nothing runs while the
+// text is at its save point; the journal goes when the text is saved, loaded
+// or reset, and when the document is closed.
 class RecoveryKeeper : public QObject, private DocumentText::Listener {
     Q_OBJECT
 public:
     struct Timing {
-        std::chrono::milliseconds quiet{1000};   // after the last change
-        std::chrono::milliseconds longest{5000}; // after the first change not yet copied
+        std::chrono::milliseconds quiet{300};    // after the last change
+        std::chrono::milliseconds longest{1000}; // after the first change not yet written
     };
-    using Snapshot = std::function<RecoveryCopy()>;
+    // What the journal keeps of the document besides its text.
+    struct Document {
+        QString file;
+        TextEncoding encoding = TextEncoding::Utf8;
+        LineEnd lineEnd = LineEnd::CrLf;
+        core::DocumentType type = core::DocumentType::HTML;
+        FileStamp stamp; // the file as last read or written
+    };
+    // A copy to put back: its base (a file to open as it is) or, for a copy of
+    // the older form, its text; and what the document was.
+    struct Restored {
+        QString base;
+        bool decodeBase = false; // a copy of the document's file, not of the text
+        std::string_view text;
+        Document document;
+    };
 
-    RecoveryKeeper(DocumentText& text, Snapshot snapshot, const RecoveryStore& store, Timing timing,
-                   QObject* parent);
+    RecoveryKeeper(DocumentText& text, std::function<Document()> describe,
+                   const RecoveryStore& store, Timing timing, QObject* parent);
+    ~RecoveryKeeper() override;
 
     // The document was closed (saved, or its changes declined): nothing to recover.
     void discard();
-    // Waits until the copies asked for so far are on disk or removed.
-    void flush() { writer_.flush(); }
+    // Writes what is pending now and waits until it is on disk.
+    void flush();
+    void typeChanged(core::DocumentType type);
 
-    // Asks whether to restore a copy left by a run that did not end normally;
-    // `restore` loads it. The copy is gone afterwards, either way, so the
-    // question comes once. A damaged copy is reported and set aside.
+    // Asks whether to restore a copy left by a run that did not end normally.
+    // `restore` loads the base (or the older form's text); the journal's edits
+    // are then replayed on the text, and the journal becomes this run's own,
+    // so the restored text is protected at every moment. A copy is offered
+    // once: answered No it is removed (or, in a folder that cannot change,
+    // remembered); one that cannot be read is set aside with a message.
     void offerLeftBehind(platform::Prompts& prompts, QWidget* parent,
-                         const std::function<void(RecoveryCopy&&)>& restore);
+                         const std::function<bool(const Restored&)>& restore);
+
+signals:
+    // Unsaved text is not protected, and why; an empty text once it is again.
+    void protectionChanged(const QString& problem);
 
 private:
-    void textEdited() override { changed(); }
-    void savePointChanged(bool) override { changed(); }
-    void changed();
+    void textAboutToChange(bool insertion, std::size_t position, std::size_t length) override;
+    void savePointChanged(bool modified) override;
+    void schedule();
     void writeNow();
+    void resolveInsertion();
+    void startFromText(bool compacting);
+    void report(const QString& problem);
+    void post(std::function<QString()> job);
 
     DocumentText& text_;
-    Snapshot snapshot_;
+    std::function<Document()> describe_;
     const RecoveryStore& store_;
     Timing timing_;
     QTimer timer_;
     QElapsedTimer firstPending_;
-    bool mayHaveCopy_ = false;
-    RecoveryWriter writer_;
+
+    // The session: the journal on disk, its base and what is yet to be written.
+    enum class Base { None, File, Text };
+    Base base_ = Base::None;
+    bool started_ = false;
+    std::uint64_t generation_ = 0;
+    std::string baseName_;
+    JournalHeader header_;
+    std::uint64_t journalBytes_ = 0;
+    std::string records_;
+    std::optional<std::pair<std::size_t, std::size_t>> insertion_; // made, bytes not yet read
+    bool replaying_ = false;
+    // Set by the writer when a session's file work failed: the next write
+    // starts the journal again from the text.
+    std::shared_ptr<std::atomic<bool>> broken_ = std::make_shared<std::atomic<bool>>(false);
+    QString problem_;
+    RecoveryWriter writer_; // last: its thread stops first
 };
 
 } // namespace editor

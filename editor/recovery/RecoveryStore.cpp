@@ -2,13 +2,16 @@
 
 #include "core/text/PathBytes.h"
 #include "platform/files/UniqueFd.h"
+#include "platform/system/AvailableMemory.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QSet>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -18,41 +21,218 @@ namespace editor {
 
 namespace {
 
-const QString kCopySuffix = QStringLiteral(".recovery");
-const QString kLockSuffix = QStringLiteral(".lock");
+using platform::UniqueFd;
+
+const QString kJournal = QStringLiteral(".journal");
+const QString kOldCopy = QStringLiteral(".recovery");
+const QString kLock = QStringLiteral(".lock");
+const QString kBase = QStringLiteral(".base");
+const QString kNew = QStringLiteral(".new");
 
 QByteArray bytes(const QString& path) {
     return core::pathBytes(path);
 }
 
-QString lockOf(const QString& copyPath) {
-    return copyPath.chopped(kCopySuffix.size()) + kLockSuffix;
+QString why() {
+    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-// True while some running program holds the lock beside this copy.
-bool lockedByALiveRun(const QString& copyPath) {
-    platform::UniqueFd fd(::open(bytes(lockOf(copyPath)).constData(), O_RDWR | O_CLOEXEC));
+// The session a file of the folder belongs to: "<pid>-<token>" is the name
+// up to its first dot, or for a base, up to its last "-" (its generation).
+QString sessionOf(const QString& fileName) {
+    const QString stem = fileName.section(QLatin1Char('.'), 0, 0);
+    return fileName.endsWith(kBase) || fileName.endsWith(kBase + kNew)
+               ? stem.section(QLatin1Char('-'), 0, -2)
+               : stem;
+}
+
+// True while some running program holds the session's lock.
+bool alive(const QString& folder, const QString& session) {
+    UniqueFd fd(::open(bytes(QDir(folder).filePath(session + kLock)).constData(),
+                       O_RDWR | O_CLOEXEC | O_NOFOLLOW));
     if (!fd)
         return false; // no lock file: nobody can hold it
     return ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0;
 }
 
+void syncFolder(const QString& folder) {
+    UniqueFd dir(::open(bytes(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir)
+        ::fsync(dir.get());
+}
+
+// A regular file of ours (another user's copy in a shared folder is not).
+bool ours(const QString& path, struct stat& st) {
+    return ::lstat(bytes(path).constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+           st.st_uid == ::getuid();
+}
+
+// The base a journal names, read from its header alone.
+std::string baseNamed(const QString& journal) {
+    UniqueFd fd(::open(bytes(journal).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    char head[4096];
+    const ssize_t n = fd ? ::read(fd.get(), head, sizeof head) : -1;
+    if (n <= 0)
+        return {};
+    const std::string_view text(head, static_cast<std::size_t>(n));
+    const std::size_t at = text.find("\nbase: ");
+    const std::size_t end = at == std::string_view::npos ? at : text.find('\n', at + 7);
+    return end == std::string_view::npos ? std::string()
+                                         : std::string(text.substr(at + 7, end - at - 7));
+}
+
+// Reads a file whole, its size checked against the memory left first.
+std::optional<std::string> readWhole(const QString& path, QString& error) {
+    UniqueFd fd(::open(bytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    struct stat st {};
+    if (!fd || ::fstat(fd.get(), &st) != 0) {
+        error = why();
+        return std::nullopt;
+    }
+    const auto room = platform::availableMemory();
+    if (room && static_cast<std::uint64_t>(st.st_size) > *room / 2) {
+        error = QStringLiteral("it is too large to read (%1 MB) with the memory left")
+                    .arg(st.st_size >> 20);
+        return std::nullopt;
+    }
+    std::string out;
+    try {
+        out.resize(static_cast<std::size_t>(st.st_size));
+    } catch (const std::bad_alloc&) {
+        error = QStringLiteral("there is not enough memory to read it");
+        return std::nullopt;
+    }
+    std::size_t done = 0;
+    while (done < out.size()) {
+        const ssize_t n = ::read(fd.get(), out.data() + done, out.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    out.resize(done);
+    return out;
+}
+
+// Writes what `fill` hands on to a fresh file, its length and checksum kept.
+template <typename Fill>
+QString writeFresh(const QString& path, Fill fill, RecoveryStore::Base& written) {
+    UniqueFd out(::open(bytes(path).constData(),
+                        O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR));
+    if (!out)
+        return why();
+    written = {};
+    written.checksum = journalChecksum({});
+    bool ok = true;
+    fill([&](std::string_view piece) {
+        ok = ok && platform::writeAll(out.get(), piece);
+        written.length += piece.size();
+        written.checksum = journalChecksum(piece, written.checksum);
+        return ok;
+    });
+    if (!ok) {
+        const QString reason = why();
+        ::unlink(bytes(path).constData());
+        return reason;
+    }
+    return out.close() ? QString() : why();
+}
+
+// The length and checksum of a file's bytes; none when it cannot be read.
+std::optional<RecoveryStore::Base> measure(const QString& path) {
+    UniqueFd in(::open(bytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (!in)
+        return std::nullopt;
+    RecoveryStore::Base found{0, journalChecksum({})};
+    std::string buffer(1 << 20, '\0');
+    for (;;) {
+        const ssize_t n = ::read(in.get(), buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            return found;
+        found.length += static_cast<std::uint64_t>(n);
+        found.checksum = journalChecksum(
+            std::string_view(buffer.data(), static_cast<std::size_t>(n)), found.checksum);
+    }
+}
+
+// Makes `from` durable as `to`: synced, renamed, its folder synced.
+QString durableRename(const QString& from, const QString& to, const QString& folder) {
+    UniqueFd fd(::open(bytes(from).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (!fd || ::fsync(fd.get()) != 0 ||
+        ::rename(bytes(from).constData(), bytes(to).constData()) != 0) {
+        const QString reason = why();
+        ::unlink(bytes(from).constData());
+        return reason;
+    }
+    syncFolder(folder);
+    return {};
+}
+
 } // namespace
 
 RecoveryStore::RecoveryStore(const QString& folder) : folder_(folder) {
-    QDir().mkpath(folder_);
+    QDir().mkpath(QFileInfo(folder_).absolutePath());
+    // Made for this user alone: unsaved pages are nobody else's to read.
+    if (::mkdir(bytes(folder_).constData(), S_IRWXU) != 0 && errno == EEXIST) {
+        struct stat st {};
+        if (::lstat(bytes(folder_).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+            st.st_uid == ::getuid() && (st.st_mode & 077))
+            ::chmod(bytes(folder_).constData(), S_IRWXU);
+    }
     name_ = QStringLiteral("%1-%2")
                 .arg(QCoreApplication::applicationPid())
                 .arg(QRandomGenerator::global()->generate64(), 0, 36);
-    lock_ = ::open(bytes(QDir(folder_).filePath(name_ + kLockSuffix)).constData(),
-                   O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    lock_ =
+        ::open(bytes(pathOf(kLock)).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (lock_ >= 0)
         ::flock(lock_, LOCK_EX | LOCK_NB);
+
+    // What killed runs left: half-written files, locks of sessions with
+    // nothing in them, bases no journal names.
+    const QDir dir(folder_);
+    QSet<QString> named;
+    for (const QString& journal : dir.entryList({QStringLiteral("*") + kJournal}, QDir::Files))
+        named.insert(QString::fromStdString(baseNamed(dir.filePath(journal))));
+    for (const QString& entry : dir.entryList(QDir::Files)) {
+        const QString session = sessionOf(entry);
+        struct stat st {};
+        if (session == name_ || !ours(dir.filePath(entry), st) || alive(folder_, session))
+            continue;
+        const bool stale = entry.endsWith(kNew) ||
+                           (entry.endsWith(kBase) && !named.contains(entry)) ||
+                           (entry.endsWith(kLock) && !dir.exists(session + kJournal) &&
+                            !dir.exists(session + kOldCopy));
+        if (stale)
+            ::unlink(bytes(dir.filePath(entry)).constData());
+    }
+}
+
+bool RecoveryStore::ready() const {
+    if (lock_ >= 0)
+        return true;
+    QDir().mkpath(QFileInfo(folder_).absolutePath());
+    // Made for this user alone: unsaved pages are nobody else's to read.
+    if (::mkdir(bytes(folder_).constData(), S_IRWXU) != 0 && errno == EEXIST) {
+        struct stat st {};
+        if (::lstat(bytes(folder_).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+            st.st_uid == ::getuid() && (st.st_mode & 077))
+            ::chmod(bytes(folder_).constData(), S_IRWXU);
+    }
+    lock_ =
+        ::open(bytes(pathOf(kLock)).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (lock_ >= 0)
+        ::flock(lock_, LOCK_EX | LOCK_NB);
+    return lock_ >= 0;
 }
 
 RecoveryStore::~RecoveryStore() {
     if (lock_ >= 0) {
-        ::unlink(bytes(QDir(folder_).filePath(name_ + kLockSuffix)).constData());
+        ::unlink(bytes(pathOf(kLock)).constData());
         ::close(lock_);
     }
 }
@@ -64,58 +244,179 @@ QString RecoveryStore::defaultFolder() {
     return state + QStringLiteral("/ostra");
 }
 
-bool RecoveryStore::write(const RecoveryCopy& copy) const {
-    if (lock_ < 0)
-        return false; // without a lock, another start would take the copy as left behind
-    const QByteArray target = bytes(QDir(folder_).filePath(name_ + kCopySuffix));
-    const QByteArray temp = target + ".new";
-    platform::UniqueFd file(
-        ::open(temp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, S_IRUSR | S_IWUSR));
-    const bool ok = file && platform::writeAll(file.get(), recoveryHeader(copy)) &&
-                    platform::writeAll(file.get(), copy.text) && ::fsync(file.get()) == 0 &&
-                    file.close() && ::rename(temp.constData(), target.constData()) == 0;
-    if (!ok) {
-        ::unlink(temp.constData());
-        return false;
+QString RecoveryStore::pathOf(const QString& suffix) const {
+    return QDir(folder_).filePath(name_ + suffix);
+}
+
+std::string RecoveryStore::baseName(std::uint64_t generation) const {
+    return (name_ + QStringLiteral("-%1").arg(generation) + kBase).toStdString();
+}
+
+QString RecoveryStore::writeBaseFromFile(const std::string& base, const QString& file,
+                                         const FileStamp& stamp, Base& written) const {
+    if (!ready())
+        return why();
+    UniqueFd in(::open(bytes(file).constData(), O_RDONLY | O_CLOEXEC));
+    if (!in)
+        return why();
+    const auto unchanged = [&] {
+        struct stat st {};
+        return ::fstat(in.get(), &st) == 0 && st.st_size == stamp.size &&
+               static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec ==
+                   stamp.timeNs &&
+               st.st_ino == stamp.inode && st.st_dev == stamp.device;
+    };
+    if (!unchanged())
+        return QStringLiteral("the file changed since it was read");
+    const QString temp = QDir(folder_).filePath(QString::fromStdString(base) + kNew);
+    bool readFailed = false;
+    QString error = writeFresh(
+        temp,
+        [&](const auto& sink) {
+            std::string buffer(1 << 20, '\0');
+            for (;;) {
+                const ssize_t n = ::read(in.get(), buffer.data(), buffer.size());
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n < 0)
+                    readFailed = true;
+                if (n <= 0 || !sink(std::string_view(buffer.data(), static_cast<std::size_t>(n))))
+                    return;
+            }
+        },
+        written);
+    if (error.isEmpty() && (readFailed || !unchanged()))
+        error = QStringLiteral("the file changed while it was copied");
+    if (!error.isEmpty()) {
+        ::unlink(bytes(temp).constData());
+        return error;
     }
-    platform::UniqueFd dir(::open(bytes(folder_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir)
-        ::fsync(dir.get());
-    return true;
+    return commitBase(base);
 }
 
-void RecoveryStore::remove() const {
-    ::unlink(bytes(QDir(folder_).filePath(name_ + kCopySuffix)).constData());
+QString RecoveryStore::writeBaseFromText(
+    const std::string& base,
+    const std::function<void(const std::function<bool(std::string_view)>&)>& text,
+    Base& written) const {
+    if (!ready())
+        return why();
+    return writeFresh(QDir(folder_).filePath(QString::fromStdString(base) + kNew), text, written);
 }
 
-std::optional<QString> RecoveryStore::newestLeftBehind() const {
-    const QFileInfoList copies =
-        QDir(folder_).entryInfoList({QStringLiteral("*") + kCopySuffix}, QDir::Files, QDir::Time);
+QString RecoveryStore::commitBase(const std::string& base) const {
+    const QString path = QDir(folder_).filePath(QString::fromStdString(base));
+    return durableRename(path + kNew, path, folder_);
+}
+
+QString RecoveryStore::startJournal(const std::string& header) const {
+    if (!ready())
+        return why();
+    const QString temp = pathOf(kJournal + kNew);
+    UniqueFd out(::open(bytes(temp).constData(),
+                        O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR));
+    if (!out || !platform::writeAll(out.get(), header) || !out.close()) {
+        const QString reason = why();
+        ::unlink(bytes(temp).constData());
+        return reason;
+    }
+    return durableRename(temp, pathOf(kJournal), folder_);
+}
+
+QString RecoveryStore::appendJournal(std::string_view records) const {
+    UniqueFd out(
+        ::open(bytes(pathOf(kJournal)).constData(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW));
+    if (!out || !platform::writeAll(out.get(), records) || ::fdatasync(out.get()) != 0)
+        return why();
+    return {};
+}
+
+void RecoveryStore::removeBase(const std::string& base) const {
+    if (!base.empty())
+        ::unlink(bytes(QDir(folder_).filePath(QString::fromStdString(base))).constData());
+}
+
+void RecoveryStore::removeSession(const std::string& base) const {
+    // The journal first: a base without its journal is only a leftover.
+    ::unlink(bytes(pathOf(kJournal)).constData());
+    removeBase(base);
+    const QDir dir(folder_);
+    for (const QString& own : dir.entryList({name_ + QStringLiteral("-*") + kBase}, QDir::Files))
+        ::unlink(bytes(dir.filePath(own)).constData());
+}
+
+QStringList RecoveryStore::leftBehind() const {
+    const QFileInfoList copies = QDir(folder_).entryInfoList(
+        {QStringLiteral("*") + kJournal, QStringLiteral("*") + kOldCopy}, QDir::Files, QDir::Time);
+    QStringList found;
     for (const QFileInfo& info : copies) {
-        if (info.fileName() != name_ + kCopySuffix && !lockedByALiveRun(info.filePath()))
-            return info.filePath();
+        struct stat st {};
+        const QString session = sessionOf(info.fileName());
+        if (session != name_ && ours(info.filePath(), st) && !alive(folder_, session))
+            found << info.filePath();
     }
-    return std::nullopt;
+    return found;
 }
 
-std::variant<RecoveryCopy, RecoveryStore::Damaged> RecoveryStore::take(const QString& path) const {
-    QFile file(path);
-    std::optional<RecoveryCopy> copy;
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray stored = file.readAll();
-        copy = parseRecovery(std::string_view(stored.constData(), stored.size()));
-    }
-    if (copy)
+std::variant<RecoveryCopy, RecoveryStore::Journal, RecoveryStore::Damaged>
+RecoveryStore::take(const QString& path) const {
+    QString error;
+    const std::optional<std::string> stored = readWhole(path, error);
+    const auto setAside = [&](const QString& reason) -> Damaged {
+        const QString keptAs = path + QStringLiteral(".damaged");
+        ::rename(bytes(path).constData(), bytes(keptAs).constData());
+        ::unlink(bytes(QDir(folder_).filePath(sessionOf(QFileInfo(path).fileName()) + kLock))
+                     .constData());
+        return Damaged{keptAs, reason};
+    };
+    if (!stored)
+        return setAside(error);
+    if (path.endsWith(kOldCopy)) {
+        std::optional<RecoveryCopy> copy = parseRecovery(*stored);
+        if (!copy || (!copy->file.isEmpty() && !QDir::isAbsolutePath(copy->file)))
+            return setAside(QStringLiteral("it is damaged"));
         return std::move(*copy);
-    const QString keptAs = path + QStringLiteral(".damaged");
-    QFile::rename(path, keptAs);
-    ::unlink(bytes(lockOf(path)).constData());
-    return Damaged{keptAs};
+    }
+    const auto header = parseJournal(*stored, [](const JournalEdit&) { return false; });
+    if (!header)
+        return setAside(QStringLiteral("it is damaged"));
+    if (!header->header.file.isEmpty() && !QDir::isAbsolutePath(header->header.file))
+        return setAside(QStringLiteral("it names a file by a path that is not whole"));
+    Journal journal{path, std::move(*stored),
+                    QDir(folder_).filePath(QString::fromStdString(header->header.baseName))};
+    // The base must be the one the journal was written over.
+    const std::optional<Base> found = measure(journal.base);
+    if (!found || found->length != header->header.baseLength ||
+        found->checksum != header->header.baseChecksum)
+        return setAside(QStringLiteral("the text it was kept over is missing or damaged"));
+    return journal;
+}
+
+QString RecoveryStore::adopt(const Journal& journal, std::size_t validBytes) const {
+    if (!ready())
+        return why();
+    // Cut to its last whole edit first: edits appended after a torn record
+    // could never be read.
+    UniqueFd fd(::open(bytes(journal.path).constData(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (!fd || ::ftruncate(fd.get(), static_cast<off_t>(validBytes)) != 0 || ::fsync(fd.get()) != 0)
+        return why();
+    if (::rename(bytes(journal.path).constData(), bytes(pathOf(kJournal)).constData()) != 0)
+        return why();
+    syncFolder(folder_);
+    ::unlink(bytes(QDir(folder_).filePath(sessionOf(QFileInfo(journal.path).fileName()) + kLock))
+                 .constData());
+    return {};
 }
 
 void RecoveryStore::discard(const QString& path) const {
-    ::unlink(bytes(path).constData());
-    ::unlink(bytes(lockOf(path)).constData());
+    const QString session = sessionOf(QFileInfo(path).fileName());
+    if (path.endsWith(kJournal)) {
+        const std::string base = baseNamed(path);
+        ::unlink(bytes(path).constData());
+        removeBase(base);
+    } else {
+        ::unlink(bytes(path).constData());
+    }
+    ::unlink(bytes(QDir(folder_).filePath(session + kLock)).constData());
 }
 
 } // namespace editor

@@ -1,11 +1,8 @@
 #include "editor/recovery/RecoveryWriter.h"
 
-#include "editor/recovery/RecoveryStore.h"
-
 namespace editor {
 
-RecoveryWriter::RecoveryWriter(const RecoveryStore& store)
-    : store_(store), thread_([this] { run(); }) {}
+RecoveryWriter::RecoveryWriter() : thread_([this] { run(); }) {}
 
 RecoveryWriter::~RecoveryWriter() {
     {
@@ -16,46 +13,30 @@ RecoveryWriter::~RecoveryWriter() {
     thread_.join();
 }
 
-void RecoveryWriter::write(RecoveryCopy copy) {
+void RecoveryWriter::post(std::function<void()> job) {
     {
         std::lock_guard lock(mutex_);
-        pendingWrite_ = std::move(copy);
-    }
-    wake_.notify_one();
-}
-
-void RecoveryWriter::remove() {
-    {
-        std::lock_guard lock(mutex_);
-        pendingWrite_.reset();
-        pendingRemove_ = true;
+        jobs_.push_back(std::move(job));
     }
     wake_.notify_one();
 }
 
 void RecoveryWriter::flush() {
     std::unique_lock lock(mutex_);
-    idle_.wait(lock, [this] { return !busy_ && !pendingWrite_ && !pendingRemove_; });
+    idle_.wait(lock, [this] { return !busy_ && jobs_.empty(); });
 }
 
 void RecoveryWriter::run() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        wake_.wait(lock, [this] { return stopping_ || pendingWrite_ || pendingRemove_; });
-        if (!pendingWrite_ && !pendingRemove_)
+        wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+        if (jobs_.empty())
             return; // stopping, nothing left to do
-        // A removal asked after a write drops that write (see remove()), so a
-        // removal still pending here comes after any write taken below.
-        const bool removeFirst = pendingRemove_;
-        std::optional<RecoveryCopy> copy = std::move(pendingWrite_);
-        pendingWrite_.reset();
-        pendingRemove_ = false;
+        std::function<void()> job = std::move(jobs_.front());
+        jobs_.pop_front();
         busy_ = true;
         lock.unlock();
-        if (removeFirst)
-            store_.remove();
-        if (copy)
-            store_.write(*copy);
+        job();
         lock.lock();
         busy_ = false;
         idle_.notify_all();

@@ -26,6 +26,10 @@ public:
         return true;
     }
     void replaceText(std::string_view utf8) override {
+        for (Listener* l : listeners) {
+            l->textAboutToChange(false, 0, text.size());
+            l->textAboutToChange(true, 0, utf8.size());
+        }
         text.assign(utf8);
         undoable = true;
         edited();
@@ -33,7 +37,34 @@ public:
     }
     std::string_view textBytes() override { return text; }
     std::string textCopy() override { return text; }
+    std::size_t length() override { return text.size(); }
+    std::string_view bytesAt(std::size_t position, std::size_t count) override {
+        return std::string_view(text).substr(position, count);
+    }
+    void forEachPiece(const std::function<bool(std::string_view)>& sink) override {
+        // In two pieces, as the editor holds its text around its gap.
+        const std::size_t half = text.size() / 2;
+        if (sink(std::string_view(text).substr(0, half)))
+            sink(std::string_view(text).substr(half));
+    }
+    void insertBytes(std::size_t position, std::string_view bytes) override {
+        for (Listener* l : listeners)
+            l->textAboutToChange(true, position, bytes.size());
+        text.insert(position, bytes);
+        undoable = true;
+        edited();
+        setModified(true);
+    }
+    void deleteBytes(std::size_t position, std::size_t count) override {
+        for (Listener* l : listeners)
+            l->textAboutToChange(false, position, count);
+        text.erase(position, count);
+        undoable = true;
+        edited();
+        setModified(true);
+    }
     void setSavePoint() override { setModified(false); }
+    void leaveSavePoint() override { setModified(true); }
     bool isModified() const override { return modified; }
     void clearUndoHistory() override { undoable = false; }
     void setLineEnd(editor::LineEnd end) override { lineEnd = end; }

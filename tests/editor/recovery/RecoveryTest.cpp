@@ -1,4 +1,5 @@
 #include "core/text/PathBytes.h"
+#include "editor/editing/EditorView.h"
 #include "editor/editing/SourceEditor.h"
 #include "editor/frmMain.h"
 #include "editor/recovery/RecoveryStore.h"
@@ -7,10 +8,15 @@
 #include "support/RecordingPlacement.h"
 
 #include <QDir>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using editor::frmMain;
 using editor::RecoveryCopy;
@@ -26,7 +32,8 @@ protected:
     FakePrompts prompts;
     RecordingPlacement placement;
 
-    // A document window as the program makes it, with the real timing.
+    // A document window as the program makes it; its copies are written
+    // when the test flushes them.
     std::unique_ptr<frmMain> start(const RecoveryStore& store) {
         auto window = std::make_unique<frmMain>(prompts, placement);
         window->setRecovery(store);
@@ -35,16 +42,18 @@ protected:
         QCoreApplication::processEvents(); // the offer comes once the window shows
         return window;
     }
-    QStringList copies() const {
-        return QDir(state.path()).entryList({QStringLiteral("*.recovery")}, QDir::Files);
-    }
-    QByteArray copyText() const {
-        const QByteArray stored = readRaw(QDir(state.path()).filePath(copies().value(0)));
-        return stored.mid(stored.indexOf("\n\n") + 2);
+    QStringList entries(const char* pattern) const {
+        return QDir(state.path()).entryList({QLatin1String(pattern)}, QDir::Files);
     }
     static void type(frmMain& w, const char* keys) {
         QTest::keyClicks(w.coding()->viewport(), keys);
+        QCoreApplication::processEvents();
     }
+    static QByteArray text(frmMain& w) {
+        const std::string_view b = w.coding()->textBytes();
+        return QByteArray(b.data(), static_cast<qsizetype>(b.size()));
+    }
+    QString path(const char* name) const { return files.filePath(QLatin1String(name)); }
 };
 
 } // namespace
@@ -52,66 +61,196 @@ protected:
 TEST_F(RecoveryTest, ACopyFollowsUnsavedChangesAndGoesWhenTheyAreSavedOrDeclined) {
     const RecoveryStore store(state.path());
     auto window = start(store);
-    QTest::qWait(1500); // longer than the quiet time: the untouched page gets no copy
-    EXPECT_TRUE(copies().isEmpty());
+    window->recovery()->flush(); // the untouched page gets no copy
+    EXPECT_TRUE(entries("*.journal").isEmpty());
 
     type(*window, "typed");
-    QTRY_COMPARE_WITH_TIMEOUT(copies().size(), 1, 3000);
-    EXPECT_TRUE(copyText().startsWith("typed"));
+    window->recovery()->flush();
+    EXPECT_EQ(entries("*.journal").size(), 1);
+    EXPECT_EQ(entries("*.base").size(), 1);
 
-    ASSERT_TRUE(window->SaveFile(files.filePath(QStringLiteral("page.html"))));
-    QTRY_VERIFY_WITH_TIMEOUT(copies().isEmpty(), 3000);
+    ASSERT_TRUE(window->SaveFile(path("page.html")));
+    window->recovery()->flush();
+    EXPECT_TRUE(QDir(state.path()).entryList(QDir::Files).filter(QStringLiteral(".lock")).size() ==
+                QDir(state.path()).entryList(QDir::Files).size());
 
     type(*window, "more");
-    QTRY_COMPARE_WITH_TIMEOUT(copies().size(), 1, 3000);
+    window->recovery()->flush();
+    EXPECT_EQ(entries("*.journal").size(), 1);
     prompts.answers = {PromptAnswer::No};
     EXPECT_TRUE(window->close());
-    QTRY_VERIFY_WITH_TIMEOUT(copies().isEmpty(), 3000);
+    window->recovery()->flush();
+    EXPECT_TRUE(entries("*.journal").isEmpty());
+    EXPECT_TRUE(entries("*.base").isEmpty());
 }
 
-TEST_F(RecoveryTest, ACopyLeftByARunThatDidNotEndIsOfferedOnceAndRestored) {
-    const QString file =
-        core::pathFromBytes((QFile::encodeName(files.path()) + "/caf\xE9.css").toStdString());
+TEST_F(RecoveryTest, EveryKeyComesBackAfterAKillAndAgainAfterAKillRightAfterYes) {
+    // A file as it was read is the base: only the edits are written.
+    const QString file = path("caf\u00e9.css");
+    writeRaw(file, "body { }\ncaf\xE9"); // Windows-1252
+    QByteArray typed;
     {
-        // A run that ends without removing its copy drops its lock, as a crash does.
         const RecoveryStore crashed(state.path());
-        ASSERT_TRUE(
-            crashed.write(RecoveryCopy{file, editor::TextEncoding::Windows1252, editor::LineEnd::Lf,
-                                       core::DocumentType::CSS, "body { }\nrecovered"}));
+        auto window = start(crashed);
+        ASSERT_TRUE(window->OpenFile(file));
+        window->coding()->SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
+        QTest::keyClick(window->coding()->viewport(), Qt::Key_Return);
+        type(*window, "PRECIOUS");
+        window->coding()->SendScintilla(QsciScintilla::SCI_GOTOPOS, 2UL);
+        QTest::keyClick(window->coding()->viewport(), Qt::Key_Delete);
+        window->recovery()->flush();
+        typed = text(*window);
+        EXPECT_LT(QFileInfo(state.filePath(entries("*.journal").value(0))).size(), 600);
+        window.release(); // killed: nothing is closed or removed
     }
-    const RecoveryStore running(state.path()); // another program, still running
-    ASSERT_TRUE(running.write(RecoveryCopy{{}, {}, {}, {}, "not ours to take"}));
-
-    const RecoveryStore store(state.path());
-    prompts.answers = {PromptAnswer::Yes};
-    auto window = start(store);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text,
-              QStringLiteral("Ostra was not closed properly. Recover the unsaved changes to %1?")
-                  .arg(file));
-    const std::string_view text = window->coding()->textBytes();
-    EXPECT_EQ(text, "body { }\nrecovered");
-    EXPECT_EQ(window->CurrentFile(), file);
-    EXPECT_EQ(window->encoding(), editor::TextEncoding::Windows1252);
-    EXPECT_FALSE(window->IsSaved());
-
-    // The next start asks nothing: the copy was taken, and the other is still locked.
-    prompts.answers = {PromptAnswer::No};
-    window->close();
-    window.reset();
-    auto next = start(store);
-    EXPECT_EQ(prompts.messages.size(), 2u); // only the close prompt
-    EXPECT_EQ(copies().size(), 1);
+    for (const char* run : {"killed right after Yes", "restored again"}) {
+        SCOPED_TRACE(run);
+        prompts.messages.clear();
+        prompts.answers = {PromptAnswer::Yes};
+        const RecoveryStore store(state.path());
+        auto window = start(store);
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(
+            prompts.messages[0].text,
+            QStringLiteral("Ostra was not closed properly. Recover the unsaved changes to %1?")
+                .arg(file));
+        EXPECT_EQ(text(*window), typed);
+        EXPECT_EQ(window->CurrentFile(), file);
+        EXPECT_EQ(window->encoding(), editor::TextEncoding::Windows1252);
+        EXPECT_EQ(window->DocumentType(), core::DocumentType::CSS);
+        EXPECT_FALSE(window->IsSaved());
+        window.release(); // killed again, nothing written since Yes
+    }
 }
 
-TEST_F(RecoveryTest, ADamagedCopyIsReportedAndKeptAndTheDocumentStaysAsItWas) {
-    writeRaw(QDir(state.path()).filePath(QStringLiteral("1-x.recovery")),
-             "Ostra recovery copy 1\nfile: \nlength: 99\n\ncut sh");
+TEST_F(RecoveryTest, AnUntitledPageACopyOfTheOlderFormAndAFileChangedSinceAreOfferedAsTheyAre) {
+    {
+        const RecoveryStore crashed(state.path());
+        auto window = start(crashed);
+        window->findChild<QRadioButton*>(QStringLiteral("Option1_1"))->click(); // XML
+        type(*window, "<untitled/>");
+        window->recovery()->flush();
+        window.release();
+    }
+    {
+        const RecoveryStore older(state.path());
+        writeRaw(QDir(state.path()).filePath(QStringLiteral("1-old.recovery")),
+                 QByteArray::fromStdString(editor::recoveryHeader(
+                     RecoveryCopy{path("gone.html"), {}, {}, {}, "older form"})) +
+                     "older form");
+    }
+    // The copy of the older form is the newer: offered first.
+    prompts.answers = {PromptAnswer::Yes};
     const RecoveryStore store(state.path());
     auto window = start(store);
     ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("damaged")));
-    EXPECT_TRUE(QFile::exists(QDir(state.path()).filePath(QStringLiteral("1-x.recovery.damaged"))));
-    EXPECT_TRUE(window->coding()->textBytes().substr(0, 4) == "<!--");
-    EXPECT_FALSE(window->coding()->isModified());
+    EXPECT_TRUE(
+        prompts.messages[0].text.endsWith(QStringLiteral("The file no longer exists on disk.")));
+    EXPECT_EQ(text(*window), QByteArray("older form"));
+    // Protected afresh before the older copy goes.
+    window->recovery()->flush();
+    EXPECT_TRUE(entries("*.recovery").isEmpty());
+    EXPECT_EQ(entries("*.journal").size(), 2); // this run's, and the untitled page's
+    window.release();                          // killed
+
+    prompts.messages.clear();
+    prompts.answers = {PromptAnswer::Yes};
+    const RecoveryStore after(state.path());
+    auto next = start(after);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    const bool untitledFirst = text(*next).startsWith("<untitled/>");
+    if (untitledFirst) {
+        EXPECT_EQ(next->DocumentType(), core::DocumentType::XML);
+        EXPECT_TRUE(next->CurrentFile().isEmpty());
+    } else {
+        EXPECT_EQ(text(*next), QByteArray("older form"));
+    }
+    EXPECT_TRUE(next->coding()->isModified());
+}
+
+TEST_F(RecoveryTest, CopiesThatCannotBeReadAreSetAsideOnceAndTheProgramAlwaysStarts) {
+    const QDir dir(state.path());
+    writeRaw(dir.filePath(QStringLiteral("1-a.recovery")),
+             "Ostra recovery copy 1\nfile: \nlength: 99\n\ncut sh");
+    {
+        // A copy far larger than memory (sparse: it takes no room).
+        const int fd =
+            ::open(QFile::encodeName(dir.filePath(QStringLiteral("2-b.journal"))).constData(),
+                   O_CREAT | O_WRONLY, 0600);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, 40LL << 30), 0);
+        ::close(fd);
+    }
+    editor::JournalHeader relative;
+    relative.file = QStringLiteral("../../evil\nname.html");
+    relative.baseName = "3-c-1.base";
+    writeRaw(dir.filePath(QStringLiteral("3-c-1.base")), "");
+    relative.baseChecksum = editor::journalChecksum({});
+    writeRaw(dir.filePath(QStringLiteral("3-c.journal")),
+             QByteArray::fromStdString(editor::encodeJournalHeader(relative)));
+    // What killed runs leave half done.
+    writeRaw(dir.filePath(QStringLiteral("4-d.journal.new")), "half");
+    writeRaw(dir.filePath(QStringLiteral("5-e.lock")), "");
+
+    const RecoveryStore store(state.path());
+    EXPECT_FALSE(dir.exists(QStringLiteral("4-d.journal.new")));
+    EXPECT_FALSE(dir.exists(QStringLiteral("5-e.lock")));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(state.path()).constData(), &st), 0);
+    for (int run = 0; run < 4; ++run) {
+        auto window = start(store);
+        window->close();
+    }
+    // Each once, each set aside, the page untouched.
+    QStringList told;
+    for (const auto& m : prompts.messages) {
+        if (m.text.startsWith(
+                QStringLiteral("The recovery copy of the last session cannot be restored")))
+            told << m.text;
+    }
+    ASSERT_EQ(told.size(), 3);
+    EXPECT_EQ(told.filter(QStringLiteral("too large to read")).size(), 1);
+    EXPECT_EQ(told.filter(QStringLiteral("not whole")).size(), 1);
+    EXPECT_EQ(dir.entryList({QStringLiteral("*.damaged")}, QDir::Files).size(), 3);
+}
+
+TEST_F(RecoveryTest,
+       AFolderThatCannotBeWrittenIsShownUntilItCanAndAnAnsweredCopyIsNotOfferedAgain) {
+    const QString folder = state.filePath(QStringLiteral("ostra"));
+    writeRaw(folder, "a file where the folder should be");
+    const RecoveryStore store(folder);
+    auto window = start(store);
+    type(*window, "x");
+    window->recovery()->flush();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(
+        window->view().statusText().contains(QStringLiteral("Unsaved changes are not protected")));
+    QFile::remove(folder); // the condition clears: the next write protects the text
+    type(*window, "y");
+    window->recovery()->flush();
+    QCoreApplication::processEvents();
+    window->recovery()->flush();
+    EXPECT_FALSE(window->view().statusText().contains(QStringLiteral("not protected")));
+    EXPECT_EQ(QDir(folder).entryList({QStringLiteral("*.journal")}, QDir::Files).size(), 1);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+}
+
+TEST_F(RecoveryTest, ARecoveredPageWithALongLineIsPreparedAsOpeningPreparesIt) {
+    writeRaw(path("long.html"), QByteArray(20000, 'x'));
+    {
+        const RecoveryStore crashed(state.path());
+        auto window = start(crashed);
+        ASSERT_TRUE(window->OpenFile(path("long.html")));
+        ASSERT_TRUE(window->coding()->holdsLongLines());
+        type(*window, "y");
+        window->recovery()->flush();
+        window.release();
+    }
+    prompts.answers = {PromptAnswer::Yes};
+    const RecoveryStore store(state.path());
+    auto window = start(store);
+    EXPECT_TRUE(window->coding()->holdsLongLines());
+    EXPECT_EQ(text(*window).size(), 20001);
 }
