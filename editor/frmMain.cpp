@@ -57,13 +57,15 @@ frmMain::frmMain(platform::Prompts& prompts, PlacementMemory& placement, QWidget
 }
 
 frmMain::~frmMain() {
-    // The editor outlives the window's own parts while the children go.
+    // The editor outlives the window's own parts while the children go; the
+    // keeper listens to it, so it goes first.
     disconnect(coding_, nullptr, this, nullptr);
+    delete recovery_;
 }
 
 void frmMain::setPreviewServices(Preview::Services services) {
     preview_ = std::make_unique<Preview>(
-        *WB_, *files_, state_, [this] { return DocumentType(); }, std::move(services));
+        *WB_, *files_, *coding_, state_, [this] { return DocumentType(); }, std::move(services));
 }
 
 void frmMain::setRecovery(const RecoveryStore& store, RecoveryKeeper::Timing timing) {
@@ -228,7 +230,10 @@ void frmMain::Command1_Click() {
 }
 
 void frmMain::XTab_Click(int) {
-    preview_->navigateEmbedded();
+    // The caret before the target step, which puts an untitled page's at its start.
+    const auto caret =
+        static_cast<std::size_t>(coding_->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS));
+    preview_->navigateEmbedded(XTab_->currentIndex() == 1 ? std::optional(caret) : std::nullopt);
 }
 
 void frmMain::toggleTools() {

@@ -14,7 +14,7 @@ set(room_orders
     "platform: gdi files system settings prompts desktop webview"
     "platform/gdi: objects raster text"
     "anybutton: properties painting styles content pipeline control interaction"
-    "editor: document recovery preview editing search markup commands elements layout"
+    "editor: document recovery editing search markup preview commands elements layout"
     "shell: placement")
 
 # The rank of the room that path (relative to ROOT) lies in within library

@@ -59,9 +59,9 @@ public:
     virtual void setLineEnd(LineEnd lineEnd) = 0;
     virtual void moveCaretToStart() = 0;
 
-    // Listeners are told of every change until they are destroyed; a
-    // listener must outlive the text or never be added.
+    // Listeners are told of every change until they are removed.
     virtual void addListener(Listener& listener) = 0;
+    virtual void removeListener(Listener& listener) = 0;
 };
 
 } // namespace editor

@@ -51,6 +51,15 @@ SourceEditor::SourceEditor(QWidget* parent) : QsciScintilla(parent), longLines_(
     // It asks the component for the notices sent before each edit only, and
     // those tell the window that the text changed.
     attachEditorAccessibility(*this);
+    // The save point's notice follows every load, save and reset.
+    connect(this, &SourceEditor::textEdited, this, [this] {
+        for (Listener* listener : std::vector<Listener*>(listeners_))
+            listener->textEdited();
+    });
+    connect(this, &QsciScintilla::modificationChanged, this, [this](bool modified) {
+        for (Listener* listener : std::vector<Listener*>(listeners_))
+            listener->savePointChanged(modified);
+    });
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int position, int type, const char*, int length) {
                 if (!(type & kEditNotices))
@@ -389,10 +398,11 @@ void SourceEditor::clearUndoHistory() {
 
 void SourceEditor::addListener(Listener& listener) {
     listeners_.push_back(&listener);
-    // The save point's notice follows every load, save and reset.
-    connect(this, &SourceEditor::textEdited, this, [&listener] { listener.textEdited(); });
-    connect(this, &QsciScintilla::modificationChanged, this,
-            [&listener](bool modified) { listener.savePointChanged(modified); });
+}
+
+void SourceEditor::removeListener(Listener& listener) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), &listener),
+                     listeners_.end());
 }
 
 void SourceEditor::recolor(int start, int) {

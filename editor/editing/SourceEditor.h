@@ -53,6 +53,7 @@ public:
     // Caret to the start of the text, scrolled into view.
     void moveCaretToStart() override;
     void addListener(Listener& listener) override;
+    void removeListener(Listener& listener) override;
 
     // The selection as stored (UTF-8) and its replacement; the caret ends
     // after the inserted text. Every byte is kept, NULs and line ends included.

@@ -2,7 +2,9 @@
 
 #include "editor/markup/HtmlRules.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cstring>
 
 namespace editor {
 
@@ -34,9 +36,50 @@ void append(std::string& s, char c, std::size_t most) {
 } // namespace
 
 void HtmlTokenizer::feed(std::string_view piece) {
-    for (const char c : piece) {
-        step(c);
-        // Lines end at LF, CR LF or a lone CR, as the editor counts them.
+    while (!piece.empty()) {
+        // A run no byte of which changes the state goes by whole.
+        const std::size_t run = quietRun(piece);
+        if (run > 0) {
+            pass(piece.substr(0, run));
+            piece.remove_prefix(run);
+            continue;
+        }
+        step(piece.front());
+        pass(piece.substr(0, 1));
+        piece.remove_prefix(1);
+    }
+}
+
+std::size_t HtmlTokenizer::quietRun(std::string_view piece) const {
+    const auto upTo = [&](const char* stops) {
+        const std::size_t at = piece.find_first_of(stops);
+        return at == std::string_view::npos ? piece.size() : at;
+    };
+    switch (state_) {
+    case State::Data:
+        return upTo("<&");
+    case State::AttrValueDouble:
+        return attributes_.back().value.size() < kLongestValue ? 0 : upTo("\"");
+    case State::AttrValueSingle:
+        return attributes_.back().value.size() < kLongestValue ? 0 : upTo("'");
+    case State::Comment:
+    case State::CData:
+    case State::Server:
+    case State::Bogus:
+        return upTo(">");
+    case State::RawText:
+        return rawMatched_ == 0 ? upTo("<") : 0;
+    default:
+        return 0;
+    }
+}
+
+void HtmlTokenizer::pass(std::string_view run) {
+    // Lines end at LF, CR LF or a lone CR, as the editor counts them.
+    const char* b = run.data();
+    const std::size_t n = run.size();
+    if (n == 1) {
+        const char c = b[0];
         if (c == '\n' && last_[2] == '\r') {
             here_.column = 1;
         } else if (c == '\n' || c == '\r') {
@@ -45,11 +88,41 @@ void HtmlTokenizer::feed(std::string_view piece) {
         } else {
             ++here_.column;
         }
+    } else {
+        const std::size_t lf = static_cast<std::size_t>(std::count(b, b + n, '\n'));
+        const std::size_t cr = static_cast<std::size_t>(std::count(b, b + n, '\r'));
+        std::size_t pairs = 0;
+        if (cr > 0 || last_[2] == '\r') {
+            for (const char* p = static_cast<const char*>(std::memchr(b, '\n', n)); p;
+                 p = static_cast<const char*>(
+                     std::memchr(p + 1, '\n', static_cast<std::size_t>(b + n - p - 1))))
+                pairs += (p == b ? last_[2] : p[-1]) == '\r';
+        }
+        here_.line += static_cast<long>(lf + cr - pairs);
+        const char* lastBreak = nullptr;
+        for (const char* p = b + n; p > b; --p) {
+            if (p[-1] == '\n' || p[-1] == '\r') {
+                lastBreak = p - 1;
+                break;
+            }
+            if (b + n - p > 4096) {
+                // A long stretch without a line end: count it whole.
+                lastBreak = static_cast<const char*>(memrchr(b, '\n', n));
+                const char* crAt = static_cast<const char*>(memrchr(b, '\r', n));
+                if (!lastBreak || (crAt && crAt > lastBreak))
+                    lastBreak = crAt;
+                break;
+            }
+        }
+        here_.column =
+            lastBreak ? static_cast<long>(b + n - lastBreak) : here_.column + static_cast<long>(n);
+    }
+    for (std::size_t i = n > 3 ? n - 3 : 0; i < n; ++i) {
         last_[0] = last_[1];
         last_[1] = last_[2];
-        last_[2] = c;
-        ++here_.offset;
+        last_[2] = b[i];
     }
+    here_.offset += n;
 }
 
 void HtmlTokenizer::markTag() {
@@ -265,6 +338,24 @@ void HtmlTokenizer::startTag(bool selfClosed) {
 void HtmlTokenizer::endTag() {
     state_ = State::Data;
     events_.endTag(name_, tag_, here_.offset + 1);
+}
+
+HtmlTokenizer::Where HtmlTokenizer::where() const {
+    switch (state_) {
+    case State::Data:
+    case State::CharRef:
+        return Where::Text;
+    case State::RawText:
+        return Where::RawText;
+    case State::MarkupDeclaration:
+    case State::Comment:
+    case State::Bogus:
+    case State::CData:
+    case State::Server:
+        return Where::Elsewhere;
+    default:
+        return Where::Tag;
+    }
 }
 
 HtmlTokenizer::Unfinished HtmlTokenizer::finish(Place& at) {

@@ -39,6 +39,10 @@ public:
     explicit HtmlTokenizer(Events& events) : events_(events) {}
 
     void feed(std::string_view piece);
+    // Where the text read so far ends: in text, inside a start or end tag,
+    // in the content of script or style, or in a comment or declaration.
+    enum class Where { Text, Tag, RawText, Elsewhere };
+    Where where() const;
     // Tells a reference still being read; says what else was left open and where.
     Unfinished finish(Place& at);
 
@@ -66,6 +70,10 @@ private:
         RawText,
         CharRef
     };
+    // How many bytes from the start of `piece` leave the state as it is.
+    std::size_t quietRun(std::string_view piece) const;
+    // Moves the place on past `run`.
+    void pass(std::string_view run);
     void step(char c);
     void startTag(bool selfClosed);
     void endTag();

@@ -2,6 +2,7 @@
 
 #include "editor/document/DocumentFiles.h"
 #include "editor/document/DocumentState.h"
+#include "editor/markup/ElementPathFinder.h"
 #include "platform/desktop/BrowserLauncher.h"
 #include "platform/files/LocalPath.h"
 
@@ -12,10 +13,10 @@
 
 namespace editor {
 
-Preview::Preview(QWidget& WB, DocumentFiles& files, const DocumentState& state,
+Preview::Preview(QWidget& WB, DocumentFiles& files, DocumentText& text, const DocumentState& state,
                  std::function<core::DocumentType()> documentType, Services services)
     : WB_(WB), files_(files), state_(state), documentType_(std::move(documentType)),
-      services_(std::move(services)) {
+      services_(std::move(services)), paths_(std::make_unique<ElementPathFinder>(text)) {
     if (services_.folders.isEmpty())
         services_.folders = defaultFolders();
     if (!services_.launcher) {
@@ -61,14 +62,31 @@ std::optional<QString> Preview::targetStep() {
     return std::nullopt;
 }
 
-void Preview::navigateEmbedded() {
+void Preview::navigateEmbedded(std::optional<std::size_t> caret) {
     const std::optional<QString> target = targetStep();
     if (!target)
         return;
-    if (!browser_ && services_.browserFactory)
+    if (!browser_ && services_.browserFactory) {
         browser_ = services_.browserFactory(WB_);
-    if (browser_)
-        browser_->navigate(platform::fileUrl(*target));
+        // A link to the web opens the user's browser, never the preview.
+        if (browser_)
+            browser_->setWebLinkHandler([this](const QUrl& url) {
+                services_.launcher->openInNewWindow(QString::fromLatin1(url.toEncoded()));
+            });
+    }
+    if (!browser_)
+        return;
+    browser_->navigate(platform::fileUrl(*target));
+    const core::DocumentType type = documentType_();
+    if (!caret || (type != core::DocumentType::HTML && type != core::DocumentType::ASP))
+        return;
+    paths_->find(*caret, [this](const ElementPath& path) {
+        platform::ElementPath steps;
+        for (const PathStep& step : path)
+            steps.append({QString::fromStdString(step.name), step.index});
+        if (browser_)
+            browser_->showElement(steps);
+    });
 }
 
 void Preview::openExternal() {

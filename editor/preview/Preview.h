@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -19,6 +20,8 @@ class BrowserLauncher;
 namespace editor {
 
 class DocumentFiles;
+class DocumentText;
+class ElementPathFinder;
 struct DocumentState;
 
 // The two previews: the page in the Preview tab's browser, and the page in a
@@ -34,7 +37,7 @@ public:
         QStringList folders;
     };
 
-    Preview(QWidget& WB, DocumentFiles& files, const DocumentState& state,
+    Preview(QWidget& WB, DocumentFiles& files, DocumentText& text, const DocumentState& state,
             std::function<core::DocumentType()> documentType, Services services);
     ~Preview();
 
@@ -45,7 +48,9 @@ public:
 
     // Tab change of XTab, either way: target step, then the embedded view
     // shows it. The view (and its engine) starts on the first of these.
-    void navigateEmbedded();
+    // With the caret's place (a change to the Preview tab), the element
+    // there is then brought into view, found without holding up the editor.
+    void navigateEmbedded(std::optional<std::size_t> caret = std::nullopt);
     // Command1 and View Page: target step, then a new browser window.
     void openExternal();
 
@@ -62,6 +67,7 @@ private:
     std::function<core::DocumentType()> documentType_;
     Services services_;
     std::unique_ptr<platform::EmbeddedBrowser> browser_;
+    std::unique_ptr<ElementPathFinder> paths_;
     std::unique_ptr<platform::BrowserLauncher> desktopLauncher_;
 };
 

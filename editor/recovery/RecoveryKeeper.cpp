@@ -75,7 +75,9 @@ RecoveryKeeper::RecoveryKeeper(DocumentText& text, std::function<Document()> des
     text_.addListener(*this);
 }
 
-RecoveryKeeper::~RecoveryKeeper() = default;
+RecoveryKeeper::~RecoveryKeeper() {
+    text_.removeListener(*this);
+}
 
 void RecoveryKeeper::post(std::function<QString()> job) {
     writer_.post([this, job = std::move(job), broken = broken_] {

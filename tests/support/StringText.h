@@ -3,6 +3,7 @@
 #include "editor/document/DocumentReader.h"
 #include "editor/document/DocumentText.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,10 @@ public:
     void setLineEnd(editor::LineEnd end) override { lineEnd = end; }
     void moveCaretToStart() override { caret = 0; }
     void addListener(Listener& listener) override { listeners.push_back(&listener); }
+    void removeListener(Listener& listener) override {
+        listeners.erase(std::remove(listeners.begin(), listeners.end(), &listener),
+                        listeners.end());
+    }
 
 private:
     void edited() {
