@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kMatchIndicator = 9;
 // The partner is shown only when it is this near; Go to Matching Tag looks further.
-constexpr std::size_t kShownReach = 256 * 1024;
+constexpr std::size_t kShownReach = 64 * 1024;
 constexpr std::size_t kCommandReach = 32 << 20;
 
 std::string_view range(SourceEditor& coding, std::size_t from, std::size_t to) {

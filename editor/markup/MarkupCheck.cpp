@@ -24,7 +24,6 @@ MarkupCheck::MarkupCheck(SourceEditor& coding, std::function<core::DocumentType(
     coding_.SendScintilla(Sci::SCI_INDICSETFORE, kProblemIndicator, 0x1010D0); // red
     coding_.SendScintilla(Sci::SCI_SETMOUSEDWELLTIME, 400);
     pause_.setSingleShot(true);
-    pause_.setInterval(400);
     worker_.setInterval(0);
     connect(&pause_, &QTimer::timeout, this, &MarkupCheck::start);
     connect(&worker_, &QTimer::timeout, this, &MarkupCheck::slice);
@@ -36,7 +35,7 @@ MarkupCheck::MarkupCheck(SourceEditor& coding, std::function<core::DocumentType(
 MarkupCheck::~MarkupCheck() = default;
 
 void MarkupCheck::setTimings(int pauseMs, int sliceMs) {
-    pause_.setInterval(pauseMs);
+    pauseMs_ = pauseMs;
     sliceMs_ = sliceMs;
 }
 
@@ -59,7 +58,11 @@ void MarkupCheck::schedule() {
     // A check under way read text that is no longer there.
     worker_.stop();
     checker_.reset();
-    pause_.start();
+    // We choose: a longer pause before checking a larger page (up to 2 s for
+    // 100 MB), whose check costs a second of idle time; a short page's
+    // problems show at once.
+    const auto megabytes = static_cast<int>(coding_.SendScintilla(Sci::SCI_GETLENGTH) >> 20);
+    pause_.start(std::min(pauseMs_ + 16 * megabytes, std::max(pauseMs_, 2000)));
 }
 
 void MarkupCheck::start() {

@@ -49,6 +49,7 @@ private:
     bool enabled_ = true;
     QTimer pause_;
     QTimer worker_;
+    int pauseMs_ = 400;
     int sliceMs_ = 8;
     std::unique_ptr<MarkupChecker> checker_;
     std::size_t checked_ = 0; // bytes fed so far

@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::size_t kTagReach = 4096; // how far a tag around the caret may reach
 constexpr std::size_t kPiece = 1 << 20; // text read at a time going forward
-constexpr std::size_t kFirstWindow = 64 * 1024;
+constexpr std::size_t kFirstWindow = 16 * 1024;
 
 std::string lowered(std::string s) {
     for (char& c : s)
@@ -55,7 +55,7 @@ TagMatch matchTag(const TextReader& read, std::size_t length, std::size_t caret,
         for (std::size_t at = m.tagEnd; at < length;) {
             if (spent >= budget)
                 return m.outcome = TagMatch::Outcome::TooFar, m;
-            const std::size_t end = std::min(length, at + kPiece);
+            const std::size_t end = std::min({length, at + kPiece, at + (budget - spent)});
             const std::string_view piece = read(at, end);
             const TagScan scan = scanTags(piece, xml);
             for (const TagEvent& t : scan.tags) {
@@ -85,6 +85,7 @@ TagMatch matchTag(const TextReader& read, std::size_t length, std::size_t caret,
     for (std::size_t window = kFirstWindow; limit > 0; window *= 2) {
         if (spent >= budget)
             return m.outcome = TagMatch::Outcome::TooFar, m;
+        window = std::min(window, budget - spent);
         const std::size_t start = limit > window ? limit - window : 0;
         const TagScan scan = scanTags(read(start, limit), xml);
         for (auto it = scan.tags.rbegin(); it != scan.tags.rend(); ++it) {
