@@ -9,6 +9,7 @@
 #include "editor/commands/CommandStateView.h"
 #include "editor/commands/DocumentMenus.h"
 #include "editor/document/DocumentFiles.h"
+#include "editor/document/InterruptedSaves.h"
 #include "editor/editing/EditingCommands.h"
 #include "editor/editing/EditorView.h"
 #include "editor/editing/SourceEditor.h"
@@ -156,7 +157,13 @@ void frmMain::create(const QString& commandLine) {
                            QSize(core::twipsToPixels(10000), core::twipsToPixels(7000)));
     runLayout();
     refreshCommandState();
-    // Once the window is on the screen, after a file named on the command line.
+    // Once the window is on the screen: saves a killed run left unfinished
+    // (the file named on the command line may be one of them), then copies of
+    // unsaved text.
+    QTimer::singleShot(0, this, [this] {
+        settleInterruptedSaves(files_->journalFolder(), prompts_, this);
+        files_->checkDisk();
+    });
     if (recovery_)
         QTimer::singleShot(0, this, &frmMain::offerRecovery);
 }
@@ -290,6 +297,14 @@ void frmMain::refreshCommandState() {
     in.canUndo = coding_->isUndoAvailable();
     in.canRedo = coding_->isRedoAvailable();
     applyCommandState(computeCommandState(in), *menus_, *this, Option1_, elements_->Command1());
+}
+
+bool frmMain::event(QEvent* event) {
+    // Back from another program: the file may have changed meanwhile. Once
+    // the activation is done, so that a question comes on top.
+    if (event->type() == QEvent::WindowActivate)
+        QTimer::singleShot(0, this, [this] { files_->checkDisk(); });
+    return QWidget::event(event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

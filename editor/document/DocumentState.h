@@ -1,8 +1,11 @@
 #pragma once
 
+#include "editor/document/DiskVersion.h"
 #include "editor/document/TextEncoding.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace editor {
 
@@ -13,6 +16,9 @@ struct DocumentState {
     bool IsSaved = true;
     TextEncoding encoding = TextEncoding::Utf8;
     LineEnd lineEnd = LineEnd::CrLf;
+    // CurrentFile as last read or written here (or as the user last accepted
+    // it); nothing while untitled or unknown.
+    std::optional<DiskVersion> disk;
 };
 
 } // namespace editor

@@ -41,6 +41,10 @@ public:
     virtual void clearUndoHistory() = 0;
     virtual void setLineEnd(LineEnd lineEnd) = 0;
     virtual void moveCaretToStart() = 0;
+    // The caret as a byte position in the text; a position past the end puts
+    // it at the end.
+    virtual long caretPosition() = 0;
+    virtual void setCaretPosition(long position) = 0;
 
     // Listeners are told of every change until they are destroyed; a
     // listener must outlive the text or never be added.

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "editor/document/DocumentReader.h"
 #include "editor/document/DocumentText.h"
 #include "editor/document/TextEncoding.h"
 
 #include <Qsci/qsciscintilla.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -30,7 +32,7 @@ public:
     // shown without colouring.
     bool holdsLongLines() const { return longLines_; }
     // A document this large is held without style bytes, which would double it.
-    static constexpr qint64 kUnstyledFrom = 32 << 20;
+    static constexpr qint64 kUnstyledFrom = DocumentReader::kUnstyledFrom;
 
     // The document's text (see DocumentText).
     bool loadFrom(DocumentReader& reader) override;
@@ -45,6 +47,11 @@ public:
     void setLineEnd(LineEnd lineEnd) override;
     // Caret to the start of the text, scrolled into view.
     void moveCaretToStart() override;
+    long caretPosition() override { return SendScintilla(SCI_GETCURRENTPOS); }
+    void setCaretPosition(long position) override {
+        SendScintilla(SCI_GOTOPOS,
+                      static_cast<unsigned long>(std::min(position, SendScintilla(SCI_GETLENGTH))));
+    }
     void addListener(Listener& listener) override;
 
     // True while the selection is a block (or several ranges): commands then

@@ -24,6 +24,8 @@ public:
     QStringList dialogs;    // "open" or "save", in order
     QStringList startPaths; // where each dialog started
     QStringList filters;
+    std::deque<int> choices;          // picked in choose(); none picks the last, as Escape does
+    std::vector<QStringList> offered; // the choices of each choose(), in order
     std::deque<std::optional<QString>> texts; // typed into askText (nullopt cancels)
     QStringList askedLabels;
 
@@ -38,6 +40,17 @@ public:
         const auto answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+
+    int choose(QWidget*, const QString& text, const QString& title, platform::PromptIcon icon,
+               const QStringList& offeredChoices) override {
+        messages.push_back({text, title, icon, platform::PromptButtons::Ok});
+        offered.push_back(offeredChoices);
+        if (choices.empty())
+            return static_cast<int>(offeredChoices.size()) - 1;
+        const int choice = choices.front();
+        choices.pop_front();
+        return choice;
     }
 
     QString openFileName(QWidget*, const QString& start, const QString& filter) override {

@@ -3,6 +3,7 @@
 #include "editor/document/DocumentReader.h"
 #include "editor/document/DocumentText.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,10 @@ public:
     void clearUndoHistory() override { undoable = false; }
     void setLineEnd(editor::LineEnd end) override { lineEnd = end; }
     void moveCaretToStart() override { caret = 0; }
+    long caretPosition() override { return caret; }
+    void setCaretPosition(long position) override {
+        caret = std::min(position, static_cast<long>(text.size()));
+    }
     void addListener(Listener& listener) override { listeners.push_back(&listener); }
 
 private:
