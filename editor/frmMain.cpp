@@ -21,6 +21,7 @@
 #include "editor/layout/DocumentWindowDesign.h"
 #include "editor/layout/WidgetLayoutTarget.h"
 #include "editor/markup/MarkupCheck.h"
+#include "editor/recovery/RecoveryStore.h"
 #include "platform/desktop/NormalSize.h"
 #include "platform/files/LocalPath.h"
 #include "platform/prompts/Prompts.h"
@@ -33,6 +34,8 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <new>
 
 namespace editor {
 
@@ -68,6 +71,7 @@ void frmMain::setPreviewServices(Preview::Services services) {
 }
 
 void frmMain::setRecovery(const RecoveryStore& store, RecoveryKeeper::Timing timing) {
+    recoveryStore_ = &store;
     recovery_ = new RecoveryKeeper(
         *coding_,
         [this] {
@@ -75,6 +79,26 @@ void frmMain::setRecovery(const RecoveryStore& store, RecoveryKeeper::Timing tim
                                 coding_->textCopy()};
         },
         store, timing, this);
+}
+
+void frmMain::memoryRanOut(MemoryFailure failure) {
+    QString copied;
+    if (recoveryStore_) {
+        try {
+            copied = recoveryStore_->write({state_.CurrentFile, state_.encoding, state_.lineEnd,
+                                            DocumentType(), coding_->textCopy()})
+                         ? tr(" A recovery copy of it was written.")
+                         : tr(" No recovery copy of it could be written.");
+        } catch (const std::bad_alloc&) {
+            copied = tr(" No recovery copy of it could be written.");
+        }
+    }
+    const QString what = failure == MemoryFailure::EditRefused
+                             ? tr("There is not enough memory left for that change, so it was not "
+                                  "made: the text is as it was.")
+                             : tr("There was not enough memory left to finish the last action.");
+    files_->showError(what + copied +
+                      tr(" Save your work, then close other programs or large pages."));
 }
 
 void frmMain::offerRecovery() {
@@ -108,6 +132,8 @@ void frmMain::buildControls() {
             state_.IsSaved = false;
     });
     connect(coding_, &SourceEditor::rightButtonReleased, this, &frmMain::coding_MouseUp);
+    connect(coding_, &SourceEditor::outOfMemory, this,
+            [this] { memoryRanOut(MemoryFailure::EditRefused); });
     connect(coding_, &SourceEditor::filesDropped, this, &frmMain::coding_FilesDropped);
     connect(elements_, &ElementButtons::Command2_Click, this, &frmMain::Command2_Click);
     connect(elements_, &ElementButtons::Command1_Click, this, &frmMain::Command1_Click);

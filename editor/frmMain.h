@@ -43,6 +43,11 @@ public:
     frmMain(platform::Prompts& prompts, PlacementMemory& placement, QWidget* parent = nullptr);
     ~frmMain() override;
 
+    // An edit was refused, or an event failed, for want of memory: says so
+    // and writes a recovery copy of the text as it is.
+    enum class MemoryFailure { EditRefused, EventFailed };
+    void memoryRanOut(MemoryFailure failure);
+
     // Runs the creation steps once the window sits in its frame.
     void create(const QString& commandLine);
     // Runs when the window is created and every time it is reopened.
@@ -136,6 +141,7 @@ private:
     std::unique_ptr<WidgetLayoutTarget> layout_;
     std::unique_ptr<Preview> preview_;
     RecoveryKeeper* recovery_ = nullptr;
+    const RecoveryStore* recoveryStore_ = nullptr;
     EditorAids* aids_ = nullptr;
 };
 

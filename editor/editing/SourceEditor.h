@@ -77,6 +77,11 @@ public:
     // Selects the whole text without copying it anywhere.
     void selectWholeText();
 
+    // Whether the memory the editor may need to take `bytes` more is there:
+    // its buffers grow by up to a third through a second copy, and a growth
+    // that fails leaves them broken (the component cannot undo it).
+    bool hasRoomFor(std::size_t bytes);
+
     // Removes the editor's own key bindings for keys the window's menus use.
     void releaseKeys(const QList<QKeySequence>& keys);
     // Styles again from `start` as the text is drawn, never the whole text at once.
@@ -92,6 +97,8 @@ signals:
     // The text changed: told once at the end of the input event that changed
     // it, or soon after a change made from outside one.
     void textEdited();
+    // An edit was refused, the text left as it was: too little memory is left.
+    void outOfMemory();
 
 protected:
     bool event(QEvent* e) override;
@@ -108,6 +115,7 @@ private:
     DropKind dropKind(const QMimeData* data) const;
     enum class CaretBlink { On, Off };
 
+    bool refusedForMemory(QEvent* e);
     int charPosition(long bytePosition);
     long bytePosition(int charPosition);
     void prepareForLines(std::size_t longestLine);
