@@ -27,6 +27,7 @@
 #include "platform/prompts/Prompts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -58,6 +59,12 @@ frmMain::frmMain(platform::Prompts& prompts, PlacementMemory& placement, QWidget
     setPreviewServices({});
     connectDocumentMenus(*this);
     connectCommandStateInputs();
+    // Back from another program (the frame is activated, not this window
+    // inside it): the file may have changed meanwhile.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s == Qt::ApplicationActive)
+            QTimer::singleShot(0, this, [this] { files_->checkDisk(); });
+    });
 }
 
 frmMain::~frmMain() {

@@ -146,8 +146,7 @@ DocumentFiles::Overwrite DocumentFiles::mayOverwrite(const QString& path) {
         tr("\u201c%1\u201d was changed by another program since it was opened or saved here. "
            "Saving replaces that change with your text.")
             .arg(path),
-        core::kAppTitle, PromptIcon::Warning,
-        {tr("&Save Anyway"), tr("Save &As..."), tr("Cancel")});
+        core::kAppTitle, PromptIcon::Warning, {tr("Save Anyway"), tr("Save As..."), tr("Cancel")});
     if (choice == 0)
         return Overwrite::Go;
     if (choice == 1 && saveAs())
@@ -218,7 +217,7 @@ void DocumentFiles::checkDisk() {
         tr("\u201c%1\u201d was changed by another program. Reload it (your changes here are "
            "lost), save your text under another name, or keep your text?")
             .arg(path),
-        core::kAppTitle, PromptIcon::Warning, {tr("&Reload"), tr("Save &As..."), tr("&Keep Mine")});
+        core::kAppTitle, PromptIcon::Warning, {tr("Reload"), tr("Save As..."), tr("Keep Mine")});
     if (choice == 0) {
         load(path, Caret::Kept);
         return;

@@ -21,9 +21,9 @@ public:
 
     virtual PromptAnswer message(QWidget* parent, const QString& text, const QString& title,
                                  PromptIcon icon, PromptButtons buttons) = 0;
-    // A question answered by one of `choices` (button captions, "&" marking
-    // the access key); returns its index. Escape picks the last one, which
-    // must be the answer that changes nothing.
+    // A question answered by one of `choices` (button captions, without
+    // access keys); returns its index. Return and Escape pick the last one,
+    // which must be the answer that changes nothing.
     virtual int choose(QWidget* parent, const QString& text, const QString& title, PromptIcon icon,
                        const QStringList& choices) = 0;
     // Both return the full path chosen, or an empty string when the user cancelled.

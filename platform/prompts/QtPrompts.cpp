@@ -68,7 +68,10 @@ int QtPrompts::choose(QWidget* parent, const QString& text, const QString& title
         buttons.push_back(box.addButton(choice, QMessageBox::AcceptRole));
     if (buttons.empty())
         return -1;
-    box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    // A question that comes up while the user types must not be answered by
+    // the keys meant for the text: Return and Escape both give the answer that
+    // changes nothing, and a letter answers nothing (no access keys).
+    box.setDefaultButton(static_cast<QPushButton*>(buttons.back()));
     box.setEscapeButton(buttons.back());
     box.exec();
     const auto clicked = std::find(buttons.begin(), buttons.end(), box.clickedButton());

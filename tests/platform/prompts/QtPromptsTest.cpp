@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -47,21 +48,27 @@ TEST(QtPrompts, FileNamesInMessagesAreShownAsTheyAreNotAsMarkup) {
     }
 }
 
-TEST(QtPrompts, AChoiceReturnsTheButtonPickedAndEscapeTheLast) {
+TEST(QtPrompts, AChoiceReturnsTheButtonPickedAndKeysMeantForTheTextPickTheLast) {
     platform::QtPrompts prompts;
-    const QStringList choices = {QStringLiteral("&Reload"), QStringLiteral("Save &As..."),
-                                 QStringLiteral("&Keep Mine")};
+    const QStringList choices = {QStringLiteral("Reload"), QStringLiteral("Save As..."),
+                                 QStringLiteral("Keep Mine")};
     whenShown([](QMessageBox& box) {
         for (QAbstractButton* button : box.buttons()) {
-            if (button->text() == QStringLiteral("Save &As..."))
+            if (button->text() == QStringLiteral("Save As..."))
                 button->click();
         }
     });
     EXPECT_EQ(prompts.choose(nullptr, QStringLiteral("<b>x"), QStringLiteral("t"),
                              PromptIcon::Warning, choices),
               1);
-    whenShown([](QMessageBox& box) { box.reject(); });
-    EXPECT_EQ(prompts.choose(nullptr, QStringLiteral("x"), QStringLiteral("t"), PromptIcon::Warning,
-                             choices),
-              2);
+    // Typing on when the question comes up: a letter, then Return.
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        whenShown([key](QMessageBox& box) {
+            QTest::keyClick(&box, Qt::Key_R);
+            QTest::keyClick(&box, key);
+        });
+        EXPECT_EQ(prompts.choose(nullptr, QStringLiteral("x"), QStringLiteral("t"),
+                                 PromptIcon::Warning, choices),
+                  2);
+    }
 }
