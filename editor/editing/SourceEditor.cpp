@@ -1,6 +1,7 @@
 #include "editor/editing/SourceEditor.h"
 
 #include "editor/document/DocumentReader.h"
+#include "editor/editing/EditRoom.h"
 #include "editor/editing/EditorAccessibility.h"
 #include "editor/editing/InputMethodText.h"
 #include "editor/editing/LineSegmenter.h"
@@ -18,8 +19,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTimer>
-
-#include <optional>
 
 #include <algorithm>
 #include <memory>
@@ -364,49 +363,13 @@ template <typename Handle> bool SourceEditor::inEvent(Handle handle) {
 }
 
 bool SourceEditor::hasRoomFor(std::size_t bytes) {
-    const auto length = static_cast<std::size_t>(SendScintilla(SCI_GETLENGTH));
-    const bool styled = !(SendScintilla(SCI_GETDOCUMENTOPTIONS) & SC_DOCUMENTOPTION_STYLES_NONE);
-    // Up to a third more, the insertion, and room for its undo record.
-    const std::size_t grown = length + length / 3 + 2 * bytes + (1 << 20);
-    // Reserved, not touched: the system hands out no pages for it.
-    const std::unique_ptr<char[]> text(new (std::nothrow) char[grown]);
-    const std::unique_ptr<char[]> styles(styled ? new (std::nothrow) char[grown] : nullptr);
-    return text && (!styled || styles);
+    return roomFor(*this, bytes);
 }
-
-namespace {
-
-// The bytes an event may insert into the text; nothing for events that do not edit.
-std::optional<std::size_t> insertion(const QEvent* e) {
-    switch (e->type()) {
-    case QEvent::KeyPress: {
-        // Keys that move the caret or run a shortcut insert nothing.
-        const auto* key = static_cast<const QKeyEvent*>(e);
-        const bool newLine = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (key->text().isEmpty() && !newLine)
-            return std::nullopt;
-        return static_cast<std::size_t>(key->text().size()) * 3 + 64;
-    }
-    case QEvent::InputMethod:
-        return static_cast<std::size_t>(
-                   static_cast<const QInputMethodEvent*>(e)->commitString().size()) *
-                   3 +
-               64;
-    case QEvent::Drop:
-        if (const QMimeData* data = static_cast<const QDropEvent*>(e)->mimeData())
-            return static_cast<std::size_t>(data->data(QStringLiteral("text/plain")).size()) + 64;
-        return 64;
-    default:
-        return std::nullopt;
-    }
-}
-
-} // namespace
 
 // A failed allocation inside the component leaves its buffers broken, so an
 // edit that might need more memory than is left never reaches it.
 bool SourceEditor::refusedForMemory(QEvent* e) {
-    const auto bytes = insertion(e);
+    const auto bytes = insertionOf(e);
     if (!bytes || hasRoomFor(*bytes))
         return false;
     e->accept();
