@@ -1,14 +1,13 @@
 #include "editor/editing/EditRoom.h"
 
+#include "platform/system/AvailableMemory.h"
+
 #include <Qsci/qsciscintillabase.h>
 
 #include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
-
-#include <memory>
-#include <new>
 
 namespace editor {
 
@@ -19,10 +18,7 @@ bool roomFor(QsciScintillaBase& editor, std::size_t bytes) {
                           QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE);
     // Up to a third more, the insertion, and room for its undo record.
     const std::size_t grown = length + length / 3 + 2 * bytes + (1 << 20);
-    // Reserved, not touched: the system hands out no pages for it.
-    const std::unique_ptr<char[]> text(new (std::nothrow) char[grown]);
-    const std::unique_ptr<char[]> styles(styled ? new (std::nothrow) char[grown] : nullptr);
-    return text && (!styled || styles);
+    return platform::canReserve({grown, styled ? grown : 0});
 }
 
 std::optional<std::size_t> insertionOf(const QEvent* e) {
