@@ -166,7 +166,12 @@ WriteResult writeDocument(const QString& path, std::string_view utf8, TextEncodi
     result.encoding = writableEncoding(utf8, encoding);
     const Written written = writeFile(core::pathBytes(path), utf8, result.encoding, options);
     if (!written.ok) {
-        result.errorMessage = failure(path, written.reason);
+        result.errorMessage =
+            written.oldContentKeptIn.isEmpty()
+                ? failure(path, written.reason)
+                : tr("Could not save \u201c%1\u201d: %2. The file may hold part of the new text; "
+                     "its old content is kept in %3 and is offered back at the next start.")
+                      .arg(path, written.reason, written.oldContentKeptIn);
         return result;
     }
     result.ok = true;

@@ -74,6 +74,8 @@ Written writeInPlace(const QByteArray& target, std::string_view utf8, TextEncodi
         // When this fails too, the record stays for the next start to offer.
         if (journal->restoreInto(file.get()))
             journal->finish();
+        else
+            result.oldContentKeptIn = folder;
         return result;
     }
     tell(options, SaveStep::InPlaceDurable);

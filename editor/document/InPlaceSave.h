@@ -17,6 +17,7 @@ namespace editor {
 struct Written {
     bool ok = false;
     QString reason;
+    QString oldContentKeptIn; // when a failed write could not be undone
     struct stat st {};
     std::uint64_t digest = 0;
 };

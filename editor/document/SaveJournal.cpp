@@ -126,7 +126,8 @@ std::optional<SaveJournal> SaveJournal::begin(const QString& folder, const QByte
 }
 
 bool SaveJournal::restoreInto(int target) const {
-    return ::ftruncate(target, 0) == 0 && copyAll(copy_.get(), target) && ::fsync(target) == 0;
+    return ::ftruncate(target, 0) == 0 && ::lseek(target, 0, SEEK_SET) == 0 &&
+           copyAll(copy_.get(), target) && ::fsync(target) == 0;
 }
 
 void SaveJournal::finish() {

@@ -16,6 +16,7 @@
 
 #include <acl/libacl.h>
 #include <sys/acl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
@@ -121,6 +122,28 @@ TEST_F(SaveSafetyTest, AKillAtAnyMomentLeavesTheOldOrNewTextOrTheNextStartPutsTh
         ASSERT_TRUE(writeDocument(path("other.html"), "x", TextEncoding::Utf8, options()).ok);
         EXPECT_EQ(ourTempFiles(dir.path()), QStringList());
     }
+}
+
+TEST_F(SaveSafetyTest, AnInPlaceWriteThatFailsPutsTheOldContentBack) {
+    // A file-size limit makes the write fail part-way, as a full disk would.
+    const QString page = path("page.html");
+    const QString link = path("link.html");
+    writeRaw(page, QByteArray(3000, 'o'));
+    ASSERT_EQ(::link(nameOf(page).constData(), nameOf(link).constData()), 0);
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const WriteResult r =
+        writeDocument(page, std::string(64 * 1024, 'n'), TextEncoding::Utf8, options());
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.errorMessage.contains(QStringLiteral("was not changed")));
+    EXPECT_EQ(readRaw(link), QByteArray(3000, 'o'));
+    EXPECT_TRUE(QDir(journal.path()).isEmpty());
 }
 
 TEST_F(SaveSafetyTest, OnlyTemporaryFilesOfDeadSavesAreRemoved) {
