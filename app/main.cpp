@@ -1,5 +1,7 @@
 #include "core/text/PathBytes.h"
+#include "editor/frmMain.h"
 #include "editor/recovery/RecoveryStore.h"
+#include "platform/desktop/GuardedApplication.h"
 #include "platform/desktop/WebViewLoader.h"
 #include "platform/prompts/QtPrompts.h"
 #include "platform/settings/IniSettingsStore.h"
@@ -14,7 +16,7 @@
 int main(int argc, char* argv[]) {
     // No Qt::AA_ShareOpenGLContexts: it makes a GL context at start (56 MiB);
     // the web view module makes the one it shares when the first preview is.
-    QApplication app(argc, argv);
+    platform::GuardedApplication app(argc, argv);
     // Ties the windows to the installed desktop entry (its name and icon).
     QGuiApplication::setDesktopFileName(QStringLiteral(OSTRA_APP_ID));
     QApplication::setWindowIcon(shell::programIcon());
@@ -31,6 +33,10 @@ int main(int argc, char* argv[]) {
     const QString commandLine = core::pathFromBytes(argumentBytes.toStdString());
 
     std::unique_ptr<shell::mdimain> frame;
+    app.setOutOfMemoryHandler([&frame] {
+        if (frame && frame->documentWindow())
+            frame->documentWindow()->memoryRanOut(editor::frmMain::MemoryFailure::EventFailed);
+    });
     shell::frmSplash splash(shell::SplashTimings{}, [&] {
         if (!frame) {
             frame = std::make_unique<shell::mdimain>(prompts, settings, commandLine);

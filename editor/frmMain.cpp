@@ -9,6 +9,7 @@
 #include "editor/commands/CommandStateView.h"
 #include "editor/commands/DocumentMenus.h"
 #include "editor/document/DocumentFiles.h"
+#include "editor/document/InterruptedSaves.h"
 #include "editor/editing/EditingCommands.h"
 #include "editor/editing/EditorView.h"
 #include "editor/editing/SourceEditor.h"
@@ -20,11 +21,13 @@
 #include "editor/layout/DocumentWindowDesign.h"
 #include "editor/layout/WidgetLayoutTarget.h"
 #include "editor/markup/MarkupCheck.h"
+#include "editor/recovery/RecoveryStore.h"
 #include "platform/desktop/NormalSize.h"
 #include "platform/files/LocalPath.h"
 #include "platform/prompts/Prompts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -32,6 +35,8 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <new>
 
 namespace editor {
 
@@ -54,6 +59,12 @@ frmMain::frmMain(platform::Prompts& prompts, PlacementMemory& placement, QWidget
     setPreviewServices({});
     connectDocumentMenus(*this);
     connectCommandStateInputs();
+    // Back from another program (the frame is activated, not this window
+    // inside it): the file may have changed meanwhile.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s == Qt::ApplicationActive)
+            QTimer::singleShot(0, this, [this] { files_->checkDisk(); });
+    });
 }
 
 frmMain::~frmMain() {
@@ -73,7 +84,8 @@ void frmMain::setRecovery(const RecoveryStore& store, RecoveryKeeper::Timing tim
         *coding_,
         [this] {
             return RecoveryKeeper::Document{state_.CurrentFile, state_.encoding, state_.lineEnd,
-                                            DocumentType(), state_.stamp};
+                                            DocumentType(),
+                                            state_.disk ? state_.disk->stamp() : FileStamp{}};
         },
         store, timing, this);
     for (QRadioButton* option : Option1_)
@@ -81,6 +93,27 @@ void frmMain::setRecovery(const RecoveryStore& store, RecoveryKeeper::Timing tim
                 [this] { recovery_->typeChanged(DocumentType()); });
     // Shown in the status bar for as long as it lasts.
     connect(recovery_, &RecoveryKeeper::protectionChanged, &aids_->view(), &EditorView::setWarning);
+}
+
+void frmMain::memoryRanOut(MemoryFailure failure) {
+    // The journal holds every edit but the last few; writing those needs no
+    // copy of the text.
+    QString copied;
+    if (recovery_ && coding_->isModified()) {
+        bool written = false;
+        try {
+            written = recovery_->flush();
+        } catch (const std::bad_alloc&) {
+        }
+        copied = written ? tr(" A recovery copy of it was written.")
+                         : tr(" No recovery copy of it could be written.");
+    }
+    const QString what = failure == MemoryFailure::EditRefused
+                             ? tr("There is not enough memory left for that change, so it was not "
+                                  "made: the text is as it was.")
+                             : tr("There was not enough memory left to finish the last action.");
+    files_->showError(what + copied +
+                      tr(" Save your work, then close other programs or large pages."));
 }
 
 void frmMain::offerRecovery() {
@@ -117,6 +150,8 @@ void frmMain::buildControls() {
             state_.IsSaved = false;
     });
     connect(coding_, &SourceEditor::rightButtonReleased, this, &frmMain::coding_MouseUp);
+    connect(coding_, &SourceEditor::outOfMemory, this,
+            [this] { memoryRanOut(MemoryFailure::EditRefused); });
     connect(coding_, &SourceEditor::filesDropped, this, &frmMain::coding_FilesDropped);
     connect(elements_, &ElementButtons::Command2_Click, this, &frmMain::Command2_Click);
     connect(elements_, &ElementButtons::Command1_Click, this, &frmMain::Command1_Click);
@@ -166,7 +201,13 @@ void frmMain::create(const QString& commandLine) {
                            QSize(core::twipsToPixels(10000), core::twipsToPixels(7000)));
     runLayout();
     refreshCommandState();
-    // Once the window is on the screen, after a file named on the command line.
+    // Once the window is on the screen: saves a killed run left unfinished
+    // (the file named on the command line may be one of them), then copies of
+    // unsaved text.
+    QTimer::singleShot(0, this, [this] {
+        settleInterruptedSaves(files_->journalFolder(), prompts_, this);
+        files_->checkDisk();
+    });
     if (recovery_)
         QTimer::singleShot(0, this, &frmMain::offerRecovery);
 }
@@ -303,6 +344,14 @@ void frmMain::refreshCommandState() {
     in.canUndo = coding_->isUndoAvailable();
     in.canRedo = coding_->isRedoAvailable();
     applyCommandState(computeCommandState(in), *menus_, *this, Option1_, elements_->Command1());
+}
+
+bool frmMain::event(QEvent* event) {
+    // Back from another program: the file may have changed meanwhile. Once
+    // the activation is done, so that a question comes on top.
+    if (event->type() == QEvent::WindowActivate)
+        QTimer::singleShot(0, this, [this] { files_->checkDisk(); });
+    return QWidget::event(event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -43,6 +43,11 @@ public:
     frmMain(platform::Prompts& prompts, PlacementMemory& placement, QWidget* parent = nullptr);
     ~frmMain() override;
 
+    // An edit was refused, or an event failed, for want of memory: says so
+    // and brings the text's recovery copy up to date.
+    enum class MemoryFailure { EditRefused, EventFailed };
+    void memoryRanOut(MemoryFailure failure);
+
     // Runs the creation steps once the window sits in its frame.
     void create(const QString& commandLine);
     // Runs when the window is created and every time it is reopened.
@@ -104,6 +109,7 @@ signals:
     void currentFileChanged(const QString& path);
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

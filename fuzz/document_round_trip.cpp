@@ -2,7 +2,8 @@
 // the bytes are written to a real file, read as the editor reads them, and
 // written back unchanged in the encoding the probe found; the new file must
 // hold the identical bytes, whatever the encoding (UTF-8, UTF-8 with a byte
-// order mark, Windows-1252), line ends or NUL bytes.
+// order mark, Windows-1252, UTF-16 and UTF-32 behind their marks), line ends
+// or NUL bytes.
 
 #include "FuzzSupport.h"
 
@@ -38,7 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     utf8.feed(text);
     FUZZ_CHECK(utf8.finish());
     const std::string_view bytes(original.constData(), static_cast<size_t>(original.size()));
-    FUZZ_CHECK(info.hasNul == (bytes.find('\0') != std::string_view::npos));
+    if (wideForm(info.encoding))
+        FUZZ_CHECK(info.hasNul == (text.find('\0') != std::string::npos));
+    else
+        FUZZ_CHECK(info.hasNul == (bytes.find('\0') != std::string_view::npos));
     if (info.encoding == TextEncoding::Utf8)
         FUZZ_CHECK(text == bytes);
     if (info.encoding == TextEncoding::Utf8WithBom)

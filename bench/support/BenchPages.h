@@ -51,6 +51,11 @@ public:
         last = text;
         return platform::PromptAnswer::Yes;
     }
+    int choose(QWidget*, const QString& text, const QString&, platform::PromptIcon,
+               const QStringList&) override {
+        last = text;
+        return 0;
+    }
     QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
     std::optional<QString> askText(QWidget*, const QString&, const QString&,

@@ -1,14 +1,23 @@
 #include "editor/document/DocumentFiles.h"
 
 #include "core/AppIdentity.h"
+#include "core/text/PathBytes.h"
 #include "editor/document/DocumentReader.h"
 #include "editor/document/DocumentState.h"
 #include "editor/document/DocumentText.h"
 #include "editor/document/DocumentWriter.h"
+#include "editor/document/SaveJournal.h"
 #include "platform/files/LocalPath.h"
 #include "platform/prompts/Prompts.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace editor {
 
@@ -28,6 +37,10 @@ constexpr std::string_view kDefaultPage = "<!-- Feldt Ostra 1.1-->\r\n"
                                           "</body>\r\n"
                                           "</html>";
 
+QString tr(const char* text) {
+    return QCoreApplication::translate("DocumentFiles", text);
+}
+
 const QString kFileFilter =
     QStringLiteral("supported web documents (*.html *.xml *.htm *.asp *.css)");
 
@@ -35,10 +48,11 @@ const QString kFileFilter =
 
 DocumentFiles::DocumentFiles(QWidget* window, platform::Prompts& prompts, DocumentText& text,
                              DocumentState& state, std::function<void()> changed)
-    : window_(window), prompts_(prompts), text_(text), state_(state), changed_(std::move(changed)) {
-}
+    : window_(window), prompts_(prompts), text_(text), state_(state), changed_(std::move(changed)),
+      journalFolder_(SaveJournal::defaultFolder()) {}
 
 void DocumentFiles::loadDefaultPage() {
+    state_.disk.reset();
     state_.encoding = TextEncoding::Utf8;
     state_.lineEnd = LineEnd::CrLf;
     text_.setLineEnd(state_.lineEnd);
@@ -76,13 +90,18 @@ bool DocumentFiles::loadRecovered(const QString& base, bool decodeBase, std::str
     text_.setLineEnd(state_.lineEnd);
     state_.CurrentFile = file;
     state_.IsSaved = false;
-    state_.stamp = {};
+    state_.disk.reset();
     changed_();
     text_.moveCaretToStart();
     return true;
 }
 
 bool DocumentFiles::OpenFile(const QString& path) {
+    return load(path, Caret::ToStart);
+}
+
+bool DocumentFiles::load(const QString& path, Caret caret) {
+    const long kept = caret == Caret::Kept ? text_.caretPosition() : 0;
     DocumentReader reader(path);
     if (!reader.probe()) {
         showError(reader.errorMessage());
@@ -94,33 +113,79 @@ bool DocumentFiles::OpenFile(const QString& path) {
     }
     state_.CurrentFile = path;
     state_.IsSaved = true;
-    state_.stamp = reader.stamp();
+    state_.disk = DiskVersion::of(reader.fileStat(), reader.digest());
     changed_();
     state_.encoding = reader.info().encoding;
     state_.lineEnd = reader.info().lineEnd;
     text_.setLineEnd(state_.lineEnd);
-    text_.moveCaretToStart();
+    text_.setCaretPosition(kept);
     text_.setSavePoint();
     return true;
 }
 
-bool DocumentFiles::write(const QString& path, Report report) {
-    const WriteResult result = writeDocument(path, text_.textBytes(), state_.encoding);
+std::optional<DiskVersion> DocumentFiles::write(const QString& path, Report report,
+                                                SaveOptions::Kind kind) {
+    SaveOptions options;
+    options.kind = kind;
+    options.journalFolder = journalFolder_;
+    const WriteResult result = writeDocument(path, text_.textBytes(), state_.encoding, options);
     if (!result.ok) {
         if (report == Report::Tell)
             showError(result.errorMessage);
-        return false;
+        return std::nullopt;
     }
     state_.encoding = result.encoding;
-    return true;
+    return result.version;
+}
+
+DocumentFiles::Overwrite DocumentFiles::mayOverwrite(const QString& path) {
+    const QByteArray bytes = core::pathBytes(path);
+    struct stat st {};
+    if (::stat(bytes.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return Overwrite::Go;
+    // Root may write anything: only a file without any write bit counts as
+    // read-only then.
+    const bool readOnly =
+        ::geteuid() == 0
+            ? (st.st_mode & 0222) == 0
+            : ::faccessat(AT_FDCWD, bytes.constData(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
+    if (readOnly &&
+        prompts_.message(window_, tr("\u201c%1\u201d is read-only. Save over it anyway?").arg(path),
+                         core::kAppTitle, PromptIcon::Warning,
+                         PromptButtons::YesNo) != PromptAnswer::Yes)
+        return Overwrite::Stop;
+    if (path != state_.CurrentFile || !state_.disk ||
+        compareWithDisk(path, *state_.disk) != DiskChange::Changed)
+        return Overwrite::Go;
+    const int choice = prompts_.choose(
+        window_,
+        tr("\u201c%1\u201d was changed by another program since it was opened or saved here. "
+           "Saving replaces that change with your text.")
+            .arg(path),
+        core::kAppTitle, PromptIcon::Warning, {tr("Save Anyway"), tr("Save As..."), tr("Cancel")});
+    if (choice == 0)
+        return Overwrite::Go;
+    if (choice == 1 && saveAs())
+        return Overwrite::SavedAs;
+    return Overwrite::Stop;
 }
 
 bool DocumentFiles::SaveFile(const QString& path) {
-    if (!write(path, Report::Tell))
+    switch (mayOverwrite(path)) {
+    case Overwrite::Stop:
+        return false;
+    case Overwrite::SavedAs:
+        return true;
+    case Overwrite::Go:
+        break;
+    }
+    const std::optional<DiskVersion> written =
+        write(path, Report::Tell, SaveOptions::Kind::Document);
+    if (!written)
         return false;
     state_.CurrentFile = path;
-    state_.stamp = stampOf(path).value_or(FileStamp{});
     state_.IsSaved = true;
+    state_.disk = written;
     changed_();
     text_.moveCaretToStart();
     text_.setSavePoint();
@@ -128,12 +193,55 @@ bool DocumentFiles::SaveFile(const QString& path) {
 }
 
 bool DocumentFiles::savePreviewCopy(const QString& path) {
-    if (!write(path, Report::Quiet))
+    if (!write(path, Report::Quiet, SaveOptions::Kind::PrivateCopy))
         return false;
     state_.CurrentFile.clear();
     state_.IsSaved = false;
     text_.moveCaretToStart();
     return true;
+}
+
+void DocumentFiles::checkDisk() {
+    if (checkingDisk_ || state_.CurrentFile.isEmpty() || !state_.disk)
+        return;
+    // The questions below activate the window again when they close.
+    checkingDisk_ = true;
+    const auto done = qScopeGuard([this] { checkingDisk_ = false; });
+    const QString path = state_.CurrentFile;
+    switch (compareWithDisk(path, *state_.disk)) {
+    case DiskChange::Same:
+        return;
+    case DiskChange::Missing:
+        state_.disk->exists = false; // told once
+        state_.IsSaved = false;
+        changed_();
+        prompts_.message(window_,
+                         tr("\u201c%1\u201d was deleted or moved by another program. Your text "
+                            "is still here: save it to write the file again.")
+                             .arg(path),
+                         core::kAppTitle, PromptIcon::Warning, PromptButtons::Ok);
+        return;
+    case DiskChange::Changed:
+        break;
+    }
+    if (!text_.isModified()) {
+        load(path, Caret::Kept);
+        return;
+    }
+    const int choice = prompts_.choose(
+        window_,
+        tr("\u201c%1\u201d was changed by another program. Reload it (your changes here are "
+           "lost), save your text under another name, or keep your text?")
+            .arg(path),
+        core::kAppTitle, PromptIcon::Warning, {tr("Reload"), tr("Save As..."), tr("Keep Mine")});
+    if (choice == 0) {
+        load(path, Caret::Kept);
+        return;
+    }
+    // Accepted as it is now: asked again only after the next change.
+    state_.disk = currentDiskVersion(path);
+    if (choice == 1)
+        saveAs();
 }
 
 bool DocumentFiles::save() {

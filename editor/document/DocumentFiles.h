@@ -1,10 +1,13 @@
 #pragma once
 
+#include "editor/document/DiskVersion.h"
+#include "editor/document/SaveOptions.h"
 #include "editor/document/TextEncoding.h"
 
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string_view>
 
 class QWidget;
@@ -55,10 +58,25 @@ public:
     QString ShowFileDialog(int mode);
     void showError(const QString& message);
 
+    // When the window is activated again: another program's change to
+    // CurrentFile is loaded quietly into an unchanged document (the caret
+    // kept) and asked about in a changed one; a deleted file is reported and
+    // the text kept as unsaved.
+    void checkDisk();
+    // Where in-place saves keep the old content until the new is durable.
+    void setJournalFolder(const QString& folder) { journalFolder_ = folder; }
+    const QString& journalFolder() const { return journalFolder_; }
+
 private:
     enum class Report { Tell, Quiet };
     // Writes the text; keeps the encoding actually written.
-    bool write(const QString& path, Report report);
+    std::optional<DiskVersion> write(const QString& path, Report report, SaveOptions::Kind kind);
+    enum class Caret { ToStart, Kept };
+    bool load(const QString& path, Caret caret);
+    // The questions before a save replaces a file: read-only, or changed by
+    // another program since it was read or saved here.
+    enum class Overwrite { Go, Stop, SavedAs };
+    Overwrite mayOverwrite(const QString& path);
 
     QWidget* window_;
     platform::Prompts& prompts_;
@@ -66,6 +84,8 @@ private:
     DocumentState& state_;
     std::function<void()> changed_;
     QString lastDialogPath_;
+    QString journalFolder_;
+    bool checkingDisk_ = false;
 };
 
 } // namespace editor

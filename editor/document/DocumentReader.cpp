@@ -2,7 +2,9 @@
 
 #include "core/text/PathBytes.h"
 #include "core/text/Utf8.h"
+#include "core/text/WideUnicode.h"
 #include "core/text/Windows1252.h"
+#include "platform/files/ContentDigest.h"
 #include "platform/system/AvailableMemory.h"
 
 #include <QCoreApplication>
@@ -46,11 +48,25 @@ bool DocumentReader::fail(const QString& reason) {
     return false;
 }
 
+bool DocumentReader::tooLarge(std::uint64_t decodedBytes) {
+    if (decodedBytes <= static_cast<std::uint64_t>(kLargestText))
+        return false;
+    fail(tr("it is %1 MB, and the editor holds files of up to %2 MB")
+             .arg(decodedBytes >> 20)
+             .arg(kLargestText >> 20));
+    return true;
+}
+
 bool DocumentReader::fitsInMemory(std::uint64_t decodedBytes) {
-    // The editor keeps a style byte beside each byte of text, a line index,
-    // and the pieces being read; a little more for the program around it.
+    // The editor keeps the text and, below kUnstyledFrom, a style byte beside
+    // each byte; the first keys grow either buffer by up to a third through a
+    // second copy. Then a line index, the pieces being read and a little more
+    // for the program around it.
     constexpr std::uint64_t kMiB = 1 << 20;
-    const std::uint64_t needed = decodedBytes * 2 + decodedBytes / 8 + 32 * kMiB;
+    const std::uint64_t styles =
+        decodedBytes < static_cast<std::uint64_t>(kUnstyledFrom) ? decodedBytes : 0;
+    const std::uint64_t needed =
+        decodedBytes + styles + decodedBytes * 4 / 3 + decodedBytes / 8 + 32 * kMiB;
     const auto free = available_();
     if (!free || needed <= *free)
         return true;
@@ -59,12 +75,30 @@ bool DocumentReader::fitsInMemory(std::uint64_t decodedBytes) {
                     .arg(*free / kMiB));
 }
 
-FileStamp DocumentReader::stamp() const {
-    return {static_cast<std::int64_t>(opened_.st_size),
-            static_cast<std::int64_t>(opened_.st_mtim.tv_sec) * 1'000'000'000 +
-                opened_.st_mtim.tv_nsec,
-            static_cast<std::uint64_t>(opened_.st_dev), static_cast<std::uint64_t>(opened_.st_ino)};
-}
+namespace {
+
+// What the probe learns from the text: its first line end and whether it
+// holds a NUL, fed in pieces.
+struct TextScan {
+    std::optional<LineEnd> lineEnd;
+    bool lastWasCr = false;
+    bool hasNul = false;
+
+    void feed(std::string_view text) {
+        if (!hasNul && text.find('\0') != std::string_view::npos)
+            hasNul = true;
+        for (size_t i = 0; !lineEnd && i < text.size(); ++i) {
+            if (lastWasCr)
+                lineEnd = text[i] == '\n' ? LineEnd::CrLf : LineEnd::Cr;
+            else if (text[i] == '\n')
+                lineEnd = LineEnd::Lf;
+            lastWasCr = text[i] == '\r';
+        }
+    }
+    LineEnd finish() const { return lineEnd.value_or(lastWasCr ? LineEnd::Cr : LineEnd::CrLf); }
+};
+
+} // namespace
 
 bool DocumentReader::probe() {
     const QByteArray name = core::pathBytes(path_);
@@ -83,8 +117,17 @@ bool DocumentReader::probe() {
         ::close(fd);
         return fail(tr("it is not a regular file (a device, a pipe or a socket)"));
     }
-    // Before anything is read: the text is at least as long as the file.
-    if (!fitsInMemory(static_cast<std::uint64_t>(opened_.st_size))) {
+    // Before the file is read: the text is at least as long as the file, or
+    // a half of it in UTF-16 and a quarter in UTF-32.
+    const auto size = static_cast<std::uint64_t>(opened_.st_size);
+    char start[4] = {};
+    const ssize_t got = ::pread(fd, start, sizeof start, 0);
+    const auto form = core::wideFormOfMark(std::string_view(start, got > 0 ? size_t(got) : 0));
+    const std::uint64_t least = !form ? size
+                                : form == core::WideForm::Utf16Le || form == core::WideForm::Utf16Be
+                                    ? size / 2
+                                    : size / 4;
+    if (tooLarge(least) || !fitsInMemory(least)) {
         ::close(fd);
         return false;
     }
@@ -95,42 +138,58 @@ bool DocumentReader::probe() {
     }
 
     core::Utf8Validator utf8;
-    std::optional<LineEnd> lineEnd;
-    bool lastWasCr = false;
+    TextScan bytesScan;
+    TextScan wideScan;
+    std::optional<core::WideDecoder> wide;
+    std::string decoded;
     bool first = true;
     std::uint64_t highBytes = 0; // each becomes two or three bytes as Windows-1252
     QByteArray chunk;
     while (!(chunk = file_.read(kChunk)).isEmpty()) {
-        const std::string_view bytes(chunk.constData(), static_cast<size_t>(chunk.size()));
-        if (first && !verbatim_ && bytes.substr(0, kBom.size()) == kBom)
-            info_.encoding = TextEncoding::Utf8WithBom;
+        std::string_view bytes(chunk.constData(), static_cast<size_t>(chunk.size()));
+        // A copy of an editor's own text is its bytes, whatever they start with.
+        if (first && !verbatim_) {
+            if (bytes.substr(0, kBom.size()) == kBom)
+                info_.encoding = TextEncoding::Utf8WithBom;
+            if (const auto form = core::wideFormOfMark(bytes))
+                wide.emplace(*form);
+        }
+        if (wide) {
+            decoded.clear();
+            std::string_view units = bytes;
+            if (first)
+                units.remove_prefix(core::byteOrderMark(wide->form()).size());
+            if (wide->feed(units, &decoded))
+                wideScan.feed(decoded);
+            else
+                wide.reset();
+        }
         first = false;
         utf8.feed(bytes);
         highBytes +=
             static_cast<std::uint64_t>(std::count_if(bytes.begin(), bytes.end(), [](char c) {
                 return static_cast<unsigned char>(c) >= 0x80;
             }));
-        if (!info_.hasNul && bytes.find('\0') != std::string_view::npos)
-            info_.hasNul = true;
-        for (size_t i = 0; !lineEnd && i < bytes.size(); ++i) {
-            if (lastWasCr) {
-                lineEnd = bytes[i] == '\n' ? LineEnd::CrLf : LineEnd::Cr;
-            } else if (bytes[i] == '\n') {
-                lineEnd = LineEnd::Lf;
-            }
-            lastWasCr = bytes[i] == '\r';
-        }
+        bytesScan.feed(bytes);
     }
     if (file_.error() != QFileDevice::NoError)
         return fail(file_.errorString());
-    if (!lineEnd && lastWasCr)
-        lineEnd = LineEnd::Cr;
-    info_.lineEnd = lineEnd.value_or(LineEnd::CrLf);
+    // Only a whole, valid file is read as UTF-16 or UTF-32: any other keeps
+    // its bytes as Windows-1252.
+    if (wide && wide->finish()) {
+        info_.encoding = encodingOf(wide->form());
+        info_.lineEnd = wideScan.finish();
+        info_.hasNul = wideScan.hasNul;
+        return !tooLarge(wide->decodedBytes()) && fitsInMemory(wide->decodedBytes());
+    }
+    info_.lineEnd = bytesScan.finish();
+    info_.hasNul = bytesScan.hasNul;
     if (!utf8.finish() && !verbatim_) {
         info_.encoding = TextEncoding::Windows1252;
-        return fitsInMemory(static_cast<std::uint64_t>(opened_.st_size) + 2 * highBytes);
+        const std::uint64_t decodedBytes = size + 2 * highBytes;
+        return !tooLarge(decodedBytes) && fitsInMemory(decodedBytes);
     }
-    return true;
+    return !tooLarge(size) && fitsInMemory(size);
 }
 
 bool DocumentReader::read(const Sink& sink) {
@@ -157,9 +216,27 @@ bool DocumentReader::readPieces(const Sink& sink) {
     lines_ = {};
     bool first = true;
     std::string converted;
+    platform::ContentDigest digest;
+    const auto form = wideForm(info_.encoding);
+    std::optional<core::WideDecoder> wide;
+    if (form)
+        wide.emplace(*form);
     QByteArray chunk;
     while (!(chunk = file_.read(kChunk)).isEmpty()) {
         std::string_view bytes(chunk.constData(), static_cast<size_t>(chunk.size()));
+        digest.add(bytes);
+        if (first && wide) {
+            const std::string_view mark = core::byteOrderMark(*form);
+            if (bytes.substr(0, mark.size()) != mark)
+                return fail(tr("the file changed while it was being read; open it again"));
+            bytes.remove_prefix(mark.size());
+        }
+        if (wide) {
+            converted.clear();
+            if (!wide->feed(bytes, &converted))
+                return fail(tr("the file changed while it was being read; open it again"));
+            bytes = converted;
+        }
         if (first && info_.encoding == TextEncoding::Utf8WithBom) {
             // The mark seen by the probe must still be there, as read() checks.
             if (bytes.substr(0, kBom.size()) != kBom)
@@ -184,6 +261,9 @@ bool DocumentReader::readPieces(const Sink& sink) {
     }
     if (file_.error() != QFileDevice::NoError)
         return fail(file_.errorString());
+    if (wide && !wide->finish())
+        return fail(tr("the file changed while it was being read; open it again"));
+    digest_ = digest.value();
     return true;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/text/LineLengths.h"
-#include "editor/document/FileStamp.h"
 #include "editor/document/TextEncoding.h"
 
 #include <QFile>
@@ -19,7 +18,7 @@ namespace editor {
 struct DocumentProbe {
     TextEncoding encoding = TextEncoding::Utf8;
     LineEnd lineEnd = LineEnd::CrLf;
-    bool hasNul = false; // a NUL byte: most likely not a text file
+    bool hasNul = false; // a NUL character in the text: most likely not a text file
 };
 
 // Reads a regular file in two passes over one open file: the first learns the
@@ -37,6 +36,11 @@ public:
     // the line: a longer line would stall it for many seconds and take several
     // times the file's size, so such a file is refused.
     static constexpr std::size_t kLongestLine = 16u << 20;
+    // The editor counts positions in its text with 32-bit numbers: a larger
+    // file is refused from its size alone, before a byte is read.
+    static constexpr qint64 kLargestText = 0x7FFFFFFF;
+    // A text this large is held without style bytes, which would double it.
+    static constexpr qint64 kUnstyledFrom = 32 << 20;
 
     explicit DocumentReader(const QString& path, MemoryProbe available = {});
 
@@ -55,10 +59,13 @@ public:
     const DocumentProbe& info() const { return info_; }
     // Bytes of the file as the probe found it; the text is as long or longer.
     qint64 fileSize() const { return static_cast<qint64>(opened_.st_size); }
-    // The file as it was read.
-    FileStamp stamp() const;
+
     // After read(): the longest line of the text, in UTF-8 bytes.
     std::size_t longestLine() const { return lines_.longest(); }
+    // After read(): the file as read and the digest of its bytes, to tell
+    // another program's change later.
+    const struct stat& fileStat() const { return opened_; }
+    std::uint64_t digest() const { return digest_; }
     const QString& errorMessage() const { return error_; }
 
 private:
@@ -66,6 +73,7 @@ private:
     // Refuses a text of this many UTF-8 bytes when the editor could not hold it.
     bool fitsInMemory(std::uint64_t decodedBytes);
     bool readPieces(const Sink& sink);
+    bool tooLarge(std::uint64_t decodedBytes);
 
     QString path_;
     MemoryProbe available_;
@@ -73,6 +81,7 @@ private:
     DocumentProbe info_;
     struct stat opened_ {}; // the file as the probe began, to see changes by others
     core::LineLengths lines_;
+    std::uint64_t digest_ = 0;
     QString error_;
     bool verbatim_ = false;
 };

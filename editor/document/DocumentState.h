@@ -1,9 +1,11 @@
 #pragma once
 
-#include "editor/document/FileStamp.h"
+#include "editor/document/DiskVersion.h"
 #include "editor/document/TextEncoding.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace editor {
 
@@ -14,9 +16,9 @@ struct DocumentState {
     bool IsSaved = true;
     TextEncoding encoding = TextEncoding::Utf8;
     LineEnd lineEnd = LineEnd::CrLf;
-    // CurrentFile as it was last read or written: the text equals it while
-    // the editor is at its save point.
-    FileStamp stamp;
+    // CurrentFile as last read or written here (or as the user last accepted
+    // it); nothing while untitled or unknown.
+    std::optional<DiskVersion> disk;
 };
 
 } // namespace editor

@@ -21,11 +21,12 @@ public:
         virtual ~Listener() = default;
         // An insertion of `length` bytes at `position`, or a deletion of the
         // bytes there, is about to be made: the text is still as it was.
-        virtual void textAboutToChange(bool insertion, std::size_t position, std::size_t length) {}
+        virtual void textAboutToChange(bool /*insertion*/, std::size_t /*position*/,
+                                       std::size_t /*length*/) {}
         // The text changed, by the user or by the program (told once per event).
         virtual void textEdited() {}
         // The text reached or left its save point.
-        virtual void savePointChanged(bool modified) {}
+        virtual void savePointChanged(bool /*modified*/) {}
     };
 
     virtual ~DocumentText() = default;
@@ -58,6 +59,10 @@ public:
     virtual void clearUndoHistory() = 0;
     virtual void setLineEnd(LineEnd lineEnd) = 0;
     virtual void moveCaretToStart() = 0;
+    // The caret as a byte position in the text; a position past the end puts
+    // it at the end.
+    virtual long caretPosition() = 0;
+    virtual void setCaretPosition(long position) = 0;
 
     // Listeners are told of every change until they are removed.
     virtual void addListener(Listener& listener) = 0;

@@ -45,6 +45,8 @@ void EditingCommands::copy() {
 bool EditingCommands::paste() {
     try {
         const QMimeData* data = QApplication::clipboard()->mimeData();
+        if (data && !coding_.hasRoomFor(static_cast<std::size_t>(data->data(kPlainText).size())))
+            return false;
         if (selectionHasPieces(coding_) || (data && data->hasFormat(kBlock)))
             coding_.paste();
         else

@@ -96,7 +96,11 @@ void EditorView::positionMoved() {
 }
 
 void EditorView::updatePosition() {
-    const long caret = coding_.SendScintilla(Sci::SCI_GETCURRENTPOS);
+    // The modified flag changes in the middle of an edit, before the editor
+    // has moved its caret: after a deletion the caret may still lie past the
+    // end of the text, so it is read clamped to the text.
+    const long caret = std::min(coding_.SendScintilla(Sci::SCI_GETCURRENTPOS),
+                                coding_.SendScintilla(Sci::SCI_GETLENGTH));
     const long line =
         coding_.SendScintilla(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(caret));
     const long lineStart =

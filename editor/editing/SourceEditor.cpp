@@ -2,6 +2,7 @@
 
 #include "editor/document/DocumentReader.h"
 #include "editor/editing/BlockSelection.h"
+#include "editor/editing/EditRoom.h"
 #include "editor/editing/EditorAccessibility.h"
 #include "editor/editing/EditorKeys.h"
 #include "editor/editing/InputMethodText.h"
@@ -298,12 +299,31 @@ template <typename Handle> bool SourceEditor::inEvent(Handle handle) {
     return handled;
 }
 
+bool SourceEditor::hasRoomFor(std::size_t bytes) {
+    return roomFor(*this, bytes);
+}
+
+// A failed allocation inside the component leaves its buffers broken, so an
+// edit that might need more memory than is left never reaches it.
+bool SourceEditor::refusedForMemory(QEvent* e) {
+    const auto bytes = insertionOf(e);
+    if (!bytes || hasRoomFor(*bytes))
+        return false;
+    e->accept();
+    emit outOfMemory();
+    return true;
+}
+
 bool SourceEditor::event(QEvent* e) {
+    if (refusedForMemory(e))
+        return true;
     return inEvent([&] { return QsciScintilla::event(e); });
 }
 
 // Mouse, drag and drop and wheel events come through the viewport.
 bool SourceEditor::viewportEvent(QEvent* e) {
+    if (refusedForMemory(e))
+        return true;
     return inEvent([&] { return QsciScintilla::viewportEvent(e); });
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "editor/document/DocumentReader.h"
 #include "editor/document/DocumentText.h"
 #include "editor/document/TextEncoding.h"
 #include "editor/editing/LongLines.h"
 
 #include <Qsci/qsciscintilla.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -28,7 +30,7 @@ public:
     // shown without colouring.
     bool holdsLongLines() const { return longLines_.present(); }
     // A document this large is held without style bytes, which would double it.
-    static constexpr qint64 kUnstyledFrom = 32 << 20;
+    static constexpr qint64 kUnstyledFrom = DocumentReader::kUnstyledFrom;
 
     // The document's text (see DocumentText).
     bool loadFrom(DocumentReader& reader) override;
@@ -52,6 +54,11 @@ public:
     void setLineEnd(LineEnd lineEnd) override;
     // Caret to the start of the text, scrolled into view.
     void moveCaretToStart() override;
+    long caretPosition() override { return SendScintilla(SCI_GETCURRENTPOS); }
+    void setCaretPosition(long position) override {
+        SendScintilla(SCI_GOTOPOS,
+                      static_cast<unsigned long>(std::min(position, SendScintilla(SCI_GETLENGTH))));
+    }
     void addListener(Listener& listener) override;
     void removeListener(Listener& listener) override;
 
@@ -69,6 +76,11 @@ public:
     // Selects the whole text without copying it anywhere.
     void selectWholeText();
 
+    // Whether the memory the editor may need to take `bytes` more is there:
+    // its buffers grow by up to a third through a second copy, and a growth
+    // that fails leaves them broken (the component cannot undo it).
+    bool hasRoomFor(std::size_t bytes);
+
     // Styles again from `start` as the text is drawn, never the whole text at once.
     void recolor(int start = 0, int end = -1) override;
 
@@ -82,6 +94,8 @@ signals:
     // The text changed: told once at the end of the input event that changed
     // it, or soon after a change made from outside one.
     void textEdited();
+    // An edit was refused, the text left as it was: too little memory is left.
+    void outOfMemory();
 
 protected:
     bool event(QEvent* e) override;
@@ -97,6 +111,7 @@ private:
     enum class DropKind { Files, Text, Other };
     DropKind dropKind(const QMimeData* data) const;
 
+    bool refusedForMemory(QEvent* e);
     int charPosition(long bytePosition);
     long bytePosition(int charPosition);
 

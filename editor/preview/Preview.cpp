@@ -1,5 +1,6 @@
 #include "editor/preview/Preview.h"
 
+#include "core/text/PathBytes.h"
 #include "editor/document/DocumentFiles.h"
 #include "editor/document/DocumentState.h"
 #include "editor/markup/ElementPathFinder.h"
@@ -10,6 +11,9 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace editor {
 
@@ -43,6 +47,18 @@ QStringList Preview::defaultFolders(const QString& programFolder, const QString&
     return {programFolder, cacheFolder};
 }
 
+namespace {
+
+void keepPrivate(const QString& folder) {
+    const QByteArray bytes = core::pathBytes(folder);
+    struct stat st {};
+    if (::lstat(bytes.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+        (st.st_mode & (S_IWGRP | S_IWOTH)))
+        ::chmod(bytes.constData(), st.st_mode & 07755);
+}
+
+} // namespace
+
 std::optional<QString> Preview::targetStep() {
     if (!state_.CurrentFile.isEmpty())
         return state_.CurrentFile;
@@ -52,6 +68,10 @@ std::optional<QString> Preview::targetStep() {
     for (const QString& folder : services_.folders) {
         if (folder.isEmpty() || !QDir().mkpath(folder))
             continue;
+        // The last folder is the user's own cache: a umask that lets the
+        // group write there must not make it unusable.
+        if (folder == services_.folders.back())
+            keepPrivate(folder);
         const QString path = QDir(folder).filePath(name);
         if (files_.savePreviewCopy(path))
             return path;

@@ -34,6 +34,8 @@ public:
         platform::BrowserLauncher* launcher = nullptr;   // none: the desktop's
         // Where an untitled document's temporary file may go, in order: the
         // program's folder, then (once installed it is read-only) the cache.
+        // Only a folder that no other user can write takes it, as a fresh file
+        // of the user's alone; the last is the user's own and kept so.
         QStringList folders;
     };
 

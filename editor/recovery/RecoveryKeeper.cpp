@@ -241,9 +241,10 @@ void RecoveryKeeper::writeNow() {
     records_.clear();
 }
 
-void RecoveryKeeper::flush() {
+bool RecoveryKeeper::flush() {
     writeNow();
     writer_.flush();
+    return !broken_->load();
 }
 
 void RecoveryKeeper::discard() {

@@ -62,8 +62,9 @@ public:
 
     // The document was closed (saved, or its changes declined): nothing to recover.
     void discard();
-    // Writes what is pending now and waits until it is on disk.
-    void flush();
+    // Writes what is pending now and waits until it is on disk; false when
+    // the copy could not be written.
+    bool flush();
     void typeChanged(core::DocumentType type);
 
     // Asks whether to restore a copy left by a run that did not end normally.

@@ -36,14 +36,29 @@ void blendGlyph(Bitmap& dst, const GlyphCache::Glyph& g, int penX, int baseline,
     }
 }
 
+// Pixels of new glyph images one call may draw: far more than a caption
+// that fills the largest button needs, so it only ever stops a runaway.
+constexpr std::uint64_t kGlyphWork = std::uint64_t{64} << 20;
+
+// Only a glyph that can ink inside the clip is drawn (and so rasterised):
+// a caption at the largest size shows a few of its characters, and the
+// work of a paint stays bounded by the area it paints.
 void drawLine(Bitmap& dst, const TextLine& line, GlyphCache::Face& face, int x, int top,
-              const Rect& clip, COLORREF c) {
+              const Rect& clip, COLORREF c, std::uint64_t workLimit) {
     const int baseline = top + face.ascent();
     for (int i = 0; i < line.text.size(); ++i) {
         const QChar ch = line.text.at(i);
-        if (ch != QLatin1Char(' '))
-            blendGlyph(dst, face.glyph(ch), x + line.offsets[static_cast<std::size_t>(i)], baseline,
-                       clip, c);
+        if (ch == QLatin1Char(' '))
+            continue;
+        const int penX = x + line.offsets[static_cast<std::size_t>(i)];
+        const QRect& ink = face.inkBounds(ch);
+        if (!clipArea(penX + ink.left(), baseline + ink.top(),
+                      std::int64_t{penX} + ink.left() + ink.width(),
+                      std::int64_t{baseline} + ink.top() + ink.height(), clip))
+            continue;
+        if (!face.hasGlyph(ch) && face.rasterisedPixels() >= workLimit)
+            continue;
+        blendGlyph(dst, face.glyph(ch), penX, baseline, clip, c);
     }
     if (line.underlined >= 0) {
         // One pixel high, below the baseline, the character's advance minus one pixel.
@@ -84,6 +99,7 @@ int DrawTextExA(DeviceContext& dc, std::string_view text, Rect& rect, unsigned f
     if (!clip)
         return height;
     const COLORREF c = dc.nativeColor(dc.textColor());
+    const std::uint64_t workLimit = face.rasterisedPixels() + kGlyphWork;
     int top = rect.top;
     // We choose: the vertical centre puts the line's top at top + (height - line height) / 2.
     if ((format & DT_VCENTER) && (format & DT_SINGLELINE))
@@ -94,7 +110,7 @@ int DrawTextExA(DeviceContext& dc, std::string_view text, Rect& rect, unsigned f
         const int x = (format & DT_CENTER)
                           ? (rect.left + leftMargin + rect.right - rightMargin - line.width) / 2
                           : rect.left + leftMargin;
-        drawLine(*dst, line, face, x, top, *clip, c);
+        drawLine(*dst, line, face, x, top, *clip, c, workLimit);
         top += lineHeight;
     }
     return height;

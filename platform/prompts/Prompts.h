@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -20,6 +21,11 @@ public:
 
     virtual PromptAnswer message(QWidget* parent, const QString& text, const QString& title,
                                  PromptIcon icon, PromptButtons buttons) = 0;
+    // A question answered by one of `choices` (button captions, without
+    // access keys); returns its index. Return and Escape pick the last one,
+    // which must be the answer that changes nothing.
+    virtual int choose(QWidget* parent, const QString& text, const QString& title, PromptIcon icon,
+                       const QStringList& choices) = 0;
     // Both return the full path chosen, or an empty string when the user cancelled.
     virtual QString openFileName(QWidget* parent, const QString& startPath,
                                  const QString& filter) = 0;

@@ -3,6 +3,10 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
 
 namespace platform {
 
@@ -52,6 +56,27 @@ PromptAnswer QtPrompts::message(QWidget* parent, const QString& text, const QStr
         }
         return PromptAnswer::Cancel;
     }
+}
+
+int QtPrompts::choose(QWidget* parent, const QString& text, const QString& title, PromptIcon icon,
+                      const QStringList& choices) {
+    QMessageBox box(toQt(icon), title, text, QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("prompt"));
+    box.setTextFormat(Qt::PlainText);
+    std::vector<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons.push_back(box.addButton(choice, QMessageBox::AcceptRole));
+    if (buttons.empty())
+        return -1;
+    // A question that comes up while the user types must not be answered by
+    // the keys meant for the text: Return and Escape both give the answer that
+    // changes nothing, and a letter answers nothing (no access keys).
+    box.setDefaultButton(static_cast<QPushButton*>(buttons.back()));
+    box.setEscapeButton(buttons.back());
+    box.exec();
+    const auto clicked = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    return clicked == buttons.end() ? static_cast<int>(buttons.size()) - 1
+                                    : static_cast<int>(clicked - buttons.begin());
 }
 
 QString QtPrompts::openFileName(QWidget* parent, const QString& startPath, const QString& filter) {

@@ -5,6 +5,9 @@
 #include <sstream>
 #include <string>
 
+#include <vector>
+
+#include <sys/mman.h>
 #include <sys/resource.h>
 
 namespace platform {
@@ -68,6 +71,25 @@ std::optional<std::uint64_t> availableMemory() {
             least = least ? std::min(*least, *room) : *room;
     }
     return least;
+}
+
+bool canReserve(std::initializer_list<std::size_t> sizes) {
+    std::vector<std::pair<void*, std::size_t>> mapped;
+    bool all = true;
+    for (const std::size_t size : sizes) {
+        if (size == 0)
+            continue;
+        void* block =
+            ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (block == MAP_FAILED) {
+            all = false;
+            break;
+        }
+        mapped.emplace_back(block, size);
+    }
+    for (const auto& [block, size] : mapped)
+        ::munmap(block, size);
+    return all;
 }
 
 } // namespace platform

@@ -430,3 +430,24 @@ TEST_F(frmMainTest, DropOnTheWindowSurfaceOnlySaysDone) {
     EXPECT_EQ(prompts.messages[0].title, QStringLiteral("Feldt Ostra 1.1"));
     EXPECT_EQ(text(), kDefaultPage);
 }
+
+TEST_F(frmMainTest, ComingBackToTheWindowShowsAnotherProgramsChangeToTheFile) {
+    const QString page = path(QStringLiteral("page.html"));
+    writeRaw(page, "<p>one</p>\n");
+    ASSERT_TRUE(window->OpenFile(page));
+    showAndFocusEditor();
+    window->coding()->SendScintilla(QsciScintilla::SCI_GOTOPOS, 4UL);
+
+    // The user goes to another program, which changes the file, and comes back.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    writeRaw(page, "<p>one</p>\n<p>two</p>\n");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTRY_COMPARE(text(), QByteArray("<p>one</p>\n<p>two</p>\n"));
+    EXPECT_EQ(caret(), 4);
+    EXPECT_TRUE(window->IsSaved());
+    EXPECT_TRUE(prompts.messages.empty());
+}

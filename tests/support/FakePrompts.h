@@ -24,6 +24,8 @@ public:
     QStringList dialogs;    // "open" or "save", in order
     QStringList startPaths; // where each dialog started
     QStringList filters;
+    std::deque<int> choices;          // picked in choose(); none picks the last, as Escape does
+    std::vector<QStringList> offered; // the choices of each choose(), in order
     std::deque<std::optional<QString>> texts; // typed into askText (nullopt cancels)
     QStringList askedLabels;
 
@@ -40,6 +42,17 @@ public:
         return answer;
     }
 
+    int choose(QWidget*, const QString& text, const QString& title, platform::PromptIcon icon,
+               const QStringList& offeredChoices) override {
+        messages.push_back({text, title, icon, platform::PromptButtons::Ok});
+        offered.push_back(offeredChoices);
+        if (choices.empty())
+            return static_cast<int>(offeredChoices.size()) - 1;
+        const int choice = choices.front();
+        choices.pop_front();
+        return choice;
+    }
+
     QString openFileName(QWidget*, const QString& start, const QString& filter) override {
         return dialog(QStringLiteral("open"), start, filter);
     }
@@ -49,9 +62,12 @@ public:
     std::optional<QString> askText(QWidget*, const QString&, const QString& label,
                                    const QString&) override {
         askedLabels << label;
-        if (texts.empty())
+        if (texts.empty() || !texts.front()) {
+            if (!texts.empty())
+                texts.pop_front();
             return std::nullopt;
-        auto text = texts.front();
+        }
+        const QString text = *texts.front();
         texts.pop_front();
         return text;
     }

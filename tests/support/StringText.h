@@ -70,6 +70,10 @@ public:
     void clearUndoHistory() override { undoable = false; }
     void setLineEnd(editor::LineEnd end) override { lineEnd = end; }
     void moveCaretToStart() override { caret = 0; }
+    long caretPosition() override { return caret; }
+    void setCaretPosition(long position) override {
+        caret = std::min(position, static_cast<long>(text.size()));
+    }
     void addListener(Listener& listener) override { listeners.push_back(&listener); }
     void removeListener(Listener& listener) override {
         listeners.erase(std::remove(listeners.begin(), listeners.end(), &listener),

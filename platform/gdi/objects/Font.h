@@ -11,12 +11,13 @@ enum class FontSizeUnit { Points, Pixels };
 // The font a device context draws text in: a plain value, turned into a QFont
 // only where glyphs are measured and drawn.
 struct Font {
-    // The largest size drawn (ten inches at 96 dpi): a glyph is rasterised
-    // whole, so a size like 8025 pt would ask for gigabytes per glyph. A larger
-    // size, or infinity, draws at this size; a size below the smallest, or NaN,
-    // at the smallest. The value itself is kept as given.
-    static constexpr double kMaxPoints = 720;
-    static constexpr int kMaxPixels = 960;
+    // The largest size drawn (five inches at 96 dpi, taller than the largest
+    // button): a glyph is rasterised whole, so a size like 8025 pt would ask
+    // for gigabytes per glyph. A larger size, or infinity, draws at this size;
+    // a size below the smallest, or NaN, at the smallest. The value itself is
+    // kept as given.
+    static constexpr double kMaxPoints = 360;
+    static constexpr int kMaxPixels = 480;
 
     QString family = QStringLiteral("DejaVu Sans");
     double size = 8.0;

@@ -36,21 +36,38 @@ int GlyphCache::Face::advance(QChar c) {
     return a;
 }
 
+const QRect& GlyphCache::Face::inkBounds(QChar c) {
+    const auto it = inks_.find(c.unicode());
+    if (it != inks_.end())
+        return it->second;
+    // The metrics' box, widened for antialiasing and hinting, and never
+    // narrower than the advance box with room for accents and descenders.
+    const int slack = 2 + lineHeight_ / 16;
+    const QRect ink = metrics_.boundingRect(c).adjusted(-slack, -slack, slack, slack);
+    const QRect cell(0, -ascent_ - slack, advance(c), lineHeight_ + 2 * slack);
+    return inks_.emplace(c.unicode(), ink.united(cell)).first->second;
+}
+
 const GlyphCache::Glyph& GlyphCache::Face::glyph(QChar c) {
     const auto it = glyphs_.find(c.unicode());
     if (it != glyphs_.end())
         return it->second;
 
-    // Room around the advance box for accents, descenders and overhangs.
-    const int pad = lineHeight_;
-    QImage image(advance(c) + 2 * pad, lineHeight_ + 2 * pad, QImage::Format_ARGB32_Premultiplied);
+    // The scratch image covers where the glyph may ink, so its size, and the
+    // work, grow with the glyph rather than with a fixed margin around it.
+    const QRect box = inkBounds(c);
+    const int padX = -box.left();
+    const int padY = -box.top() - ascent_;
+    QImage image(box.width(), box.height(), QImage::Format_ARGB32_Premultiplied);
+    rasterised_ +=
+        static_cast<std::uint64_t>(box.width()) * static_cast<std::uint64_t>(box.height());
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::TextAntialiasing, antialiased_);
         painter.setFont(font_);
         painter.setPen(Qt::white);
-        painter.drawText(QPoint(pad, pad + ascent_), QString(c));
+        painter.drawText(QPoint(padX, padY + ascent_), QString(c));
     }
     int x0 = image.width(), y0 = image.height(), x1 = 0, y1 = 0;
     for (int y = 0; y < image.height(); ++y) {
@@ -65,8 +82,8 @@ const GlyphCache::Glyph& GlyphCache::Face::glyph(QChar c) {
     }
     Glyph g;
     if (x0 < x1) {
-        g.left = x0 - pad;
-        g.top = y0 - pad - ascent_;
+        g.left = x0 - padX;
+        g.top = y0 - padY - ascent_;
         g.width = x1 - x0;
         g.height = y1 - y0;
         g.coverage.reserve(static_cast<std::size_t>(g.width) * g.height);

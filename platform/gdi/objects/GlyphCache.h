@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QRect>
 
 #include <cstdint>
 #include <memory>
@@ -35,6 +36,12 @@ public:
         int lineHeight() const { return lineHeight_; }
         int advance(QChar c);
         const Glyph& glyph(QChar c);
+        // Where the glyph may ink, relative to its pen on the baseline: from
+        // the font's metrics, without drawing it.
+        const QRect& inkBounds(QChar c);
+        bool hasGlyph(QChar c) const { return glyphs_.count(c.unicode()) != 0; }
+        // Pixels of the scratch images drawn so far: the work glyphs cost.
+        std::uint64_t rasterisedPixels() const { return rasterised_; }
 
     private:
         QFont font_;
@@ -44,6 +51,8 @@ public:
         int lineHeight_;
         std::unordered_map<char16_t, int> advances_;
         std::unordered_map<char16_t, Glyph> glyphs_;
+        std::unordered_map<char16_t, QRect> inks_;
+        std::uint64_t rasterised_ = 0;
     };
 
     Face& face(const Font& font, TextRendering rendering);

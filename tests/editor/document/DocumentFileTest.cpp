@@ -66,6 +66,22 @@ TEST_F(DocumentFileTest, TrickyFilesSaveBackToTheIdenticalBytes) {
         {"invalid utf8", "caf\xE9 \xC3", TextEncoding::Windows1252, LineEnd::CrLf},
         {"cp1252 0x80-0x9f", allHigh + "\r\n", TextEncoding::Windows1252, LineEnd::CrLf},
         {"trailing cr", "x\r", TextEncoding::Utf8, LineEnd::Cr},
+        {"utf-16le", std::string("\xFF\xFE<\0p\0>\0\xE9\0\r\0\n\0", 14), TextEncoding::Utf16Le,
+         LineEnd::CrLf},
+        {"utf-16be, a pair", std::string("\xFE\xFF\0<\xD8\x3D\xDE\0\0\n", 10),
+         TextEncoding::Utf16Be, LineEnd::Lf},
+        {"utf-32le", std::string("\xFF\xFE\0\0a\0\0\0\r\0\0\0", 12), TextEncoding::Utf32Le,
+         LineEnd::Cr},
+        {"utf-32be", std::string("\0\0\xFE\xFF\0\0\0a", 8), TextEncoding::Utf32Be, LineEnd::CrLf},
+        {"utf-16, lone surrogate",
+         std::string("\xFF\xFE\0\xD8"
+                     "a\0",
+                     6),
+         TextEncoding::Windows1252, LineEnd::CrLf},
+        {"utf-16, odd length",
+         "\xFF\xFE"
+         "a",
+         TextEncoding::Windows1252, LineEnd::CrLf},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -82,9 +98,24 @@ TEST_F(DocumentFileTest, TrickyFilesSaveBackToTheIdenticalBytes) {
     }
 }
 
-TEST_F(DocumentFileTest, Windows1252TextReachesTheEditorAsUtf8) {
+TEST_F(DocumentFileTest, Windows1252AndWideTextReachTheEditorAsUtf8) {
     writeRaw(path("a.html"), QByteArray("\x80 caf\xE9"));
     EXPECT_EQ(load(path("a.html")).text, "\xE2\x82\xAC caf\xC3\xA9");
+    writeRaw(path("w.html"), QByteArray("\xFF\xFE<\0p\0>\0\xE9\0\x3D\xD8\x00\xDE", 14));
+    EXPECT_EQ(load(path("w.html")).text, "<p>\xC3\xA9\xF0\x9F\x98\x80");
+}
+
+TEST_F(DocumentFileTest, AFileLargerThanTheEditorCanCountIsRefusedFromItsSize) {
+    // Sparse: six gigabytes of nothing, refused before a byte is read.
+    const QString sparse = path("sparse.html");
+    {
+        QFile f(sparse);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(6LL << 30));
+    }
+    DocumentReader reader(sparse, [] { return std::uint64_t{1} << 40; });
+    EXPECT_FALSE(reader.probe());
+    EXPECT_TRUE(reader.errorMessage().contains(QStringLiteral("6144 MB")));
 }
 
 TEST_F(DocumentFileTest, TenMegabyteFileRoundTrips) {
@@ -278,6 +309,11 @@ TEST_F(DocumentFileTest, AFileTooLargeForTheMemoryLeftIsRefusedBeforeItIsLoaded)
         {"1 MiB of Windows-1252 letters", QByteArray(kMiB, '\xE9'), false},
         {"8 MiB of ASCII", QByteArray(8 * kMiB, 'a'), false},
     };
+    // The text and its style bytes fit, but not the second copy the first
+    // key makes when it grows the text.
+    writeRaw(path("edited.html"), QByteArray(2 * kMiB, 'a'));
+    DocumentReader edited(path("edited.html"), [] { return 37 * kMiB; });
+    EXPECT_FALSE(edited.probe());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         writeRaw(path("big.html"), c.content);

@@ -1,6 +1,7 @@
 // Long lines and large pages: how the editor holds them to stay quick.
 #include "editor/editing/PrimarySelection.h"
 #include "editor/editing/SourceEditor.h"
+#include "editor/recovery/RecoveryStore.h"
 #include "support/DocumentWindowTest.h"
 #include "support/Files.h"
 #include "support/Menus.h"
@@ -8,13 +9,17 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 #include <string>
+
+#include <sys/resource.h>
 
 using editor::SourceEditor;
 
@@ -174,4 +179,48 @@ TEST_F(LargePageTest, WithNoAssistiveToolListeningTheComponentReportsNoSingleCha
     // Only the notices before a change, which the component passes on uncounted.
     EXPECT_EQ(send(SCI::SCI_GETMODEVENTMASK) & (SCI::SC_MOD_INSERTTEXT | SCI::SC_MOD_DELETETEXT),
               0);
+}
+
+TEST_F(LargePageTest, AKeyTheMemoryLeftCannotTakeIsRefusedAndTheTextKept) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit";
+#else
+    QTemporaryDir state;
+    const editor::RecoveryStore store(state.path());
+    window->setRecovery(store);
+    QByteArray pageLine(99, 'a');
+    pageLine += '\n';
+    const QByteArray page = pageLine.repeated(240000);
+    writeRaw(path("big.html"), page);
+    ASSERT_TRUE(window->OpenFile(path("big.html")));
+    QTest::keyClick(coding, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(coding, Qt::Key_Y);
+
+    // Address space for a copy of the text, not for its growth (a second
+    // copy of text and styles, a third larger).
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &old), 0);
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    rlim_t used = 0;
+    while (std::getline(status, line))
+        if (line.rfind("VmSize:", 0) == 0)
+            used = std::stoull(line.substr(7)) * 1024;
+    rlimit tight = old;
+    tight.rlim_cur = used + (40 << 20);
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &tight), 0);
+    QTest::keyClick(coding, Qt::Key_X);
+    QTest::keyClick(coding, Qt::Key_Return);
+    setrlimit(RLIMIT_AS, &old);
+
+    EXPECT_EQ(coding->textBytes().size(), static_cast<size_t>(page.size()) + 1);
+    ASSERT_FALSE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.messages.back().text.contains(QStringLiteral("not enough memory")));
+    EXPECT_TRUE(prompts.messages.back().text.contains(
+        QStringLiteral("A recovery copy of it was written.")));
+    EXPECT_EQ(QDir(state.path()).entryList({QStringLiteral("*.journal")}, QDir::Files).size(), 1);
+    // Once memory is back, keys type again.
+    QTest::keyClick(coding, Qt::Key_X);
+    EXPECT_EQ(coding->textBytes().size(), static_cast<size_t>(page.size()) + 2);
+#endif
 }

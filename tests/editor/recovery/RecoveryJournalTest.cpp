@@ -122,8 +122,9 @@ TEST(RecoveryJournal, AKillAtAnyStepOfACompactionLeavesARecoverableCopy) {
             if (steps >= 1)
                 store.writeBaseFromText(
                     newBase, [&](const auto& sink) { sink(after); }, written);
-            if (steps >= 2)
+            if (steps >= 2) {
                 ASSERT_TRUE(store.commitBase(newBase).isEmpty());
+            }
             if (steps >= 3) {
                 JournalHeader fresh;
                 fresh.baseName = newBase;

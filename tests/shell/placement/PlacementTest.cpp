@@ -45,8 +45,8 @@ TEST(Placement, ValuesThatAreNotNumbersCountAsMissing) {
 
 TEST(Placement, SectionsDoNotOverwriteEachOther) {
     MemorySettings store;
-    writePlacement(store, QStringLiteral("Settings"), {1, 2, 3, 4, 0});
-    writePlacement(store, QStringLiteral("mdiSettings"), {5, 6, 7, 8, 2});
+    writePlacement(store, QStringLiteral("Settings"), {1, 2, 3, 4, 0, {}});
+    writePlacement(store, QStringLiteral("mdiSettings"), {5, 6, 7, 8, 2, {}});
     EXPECT_EQ(readPlacement(store, QStringLiteral("Settings"), 0, 0).width, 1);
     EXPECT_EQ(readPlacement(store, QStringLiteral("mdiSettings"), 0, 0).windowState, 2);
     EXPECT_EQ(store.writesTo(QStringLiteral("Settings")),
