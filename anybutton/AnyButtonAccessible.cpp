@@ -62,6 +62,10 @@ QAccessible::State AnyButtonAccessible::state() const {
     // focusable and focused.
     QAccessible::State st = QAccessibleWidget::state();
     st.pressed = button()->control().state().g_IsPressed == 1;
+    // A button its container clips away entirely shows nothing, though it
+    // is not hidden (the Tools panel's buttons below its edge).
+    if (!st.invisible && button()->visibleRegion().isEmpty())
+        st.offscreen = true;
     return st;
 }
 

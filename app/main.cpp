@@ -5,18 +5,71 @@
 #include "platform/desktop/WebViewLoader.h"
 #include "platform/prompts/QtPrompts.h"
 #include "platform/settings/IniSettingsStore.h"
+#include "shell/CommandLine.h"
 #include "shell/ProgramIcon.h"
 #include "shell/frmSplash.h"
 #include "shell/mdimain.h"
 
 #include <QApplication>
 
+#include <algorithm>
+#include <cstdio>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> argumentsOf(int argc, char* argv[]) {
+    return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
+}
+
+// Prints what --help and --version ask for; false for a file to open.
+bool answered(const shell::CommandLine& line) {
+    if (line.action == shell::CommandLine::Action::Open)
+        return false;
+    const std::string text =
+        line.action == shell::CommandLine::Action::Help ? shell::usageText() : shell::versionText();
+    std::fputs(text.c_str(), stdout);
+    return true;
+}
+
+// Answers what needs no window, before Qt would abort without a display.
+// Returns the exit status, or nothing when the program is to start.
+std::optional<int> answerWithoutWindow(const std::vector<std::string>& arguments) {
+    if (answered(shell::parseCommandLine(arguments)))
+        return 0;
+    shell::DisplayEnvironment environment;
+    environment.platform = shell::platformArgument(arguments);
+    if (environment.platform.empty())
+        environment.platform = qEnvironmentVariable("QT_QPA_PLATFORM").toStdString();
+    environment.display = !qEnvironmentVariableIsEmpty("DISPLAY");
+    environment.wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (const auto problem = shell::missingDisplay(environment)) {
+        std::fprintf(stderr, "%s\n", problem->c_str());
+        return 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    if (const auto status = answerWithoutWindow(argumentsOf(argc, argv)))
+        return *status;
     // No Qt::AA_ShareOpenGLContexts: it makes a GL context at start (56 MiB);
     // the web view module makes the one it shares when the first preview is.
     platform::GuardedApplication app(argc, argv);
+    // Read again from argv, which Qt has stripped of its own options (they
+    // may come first), as bytes, so that a name that is not UTF-8 keeps them.
+    const shell::CommandLine line = shell::parseCommandLine(argumentsOf(argc, argv));
+    if (answered(line))
+        return 0;
+    // The X11 window class, which docks match with the desktop entry's
+    // StartupWMClass, and the cache folder's name, whatever name the
+    // program was started under.
+    QCoreApplication::setApplicationName(QStringLiteral("ostra"));
     // Ties the windows to the installed desktop entry (its name and icon).
     QGuiApplication::setDesktopFileName(QStringLiteral(OSTRA_APP_ID));
     QApplication::setWindowIcon(shell::programIcon());
@@ -24,13 +77,7 @@ int main(int argc, char* argv[]) {
     platform::IniSettingsStore settings;
     // Outlives the windows: the document window's copies are written through it.
     const editor::RecoveryStore recovery(editor::RecoveryStore::defaultFolder());
-    // The whole argument string is one path, however the shell split it. Read
-    // from argv (which Qt has stripped of its own options), so that a name that
-    // is not UTF-8 keeps its bytes.
-    QByteArray argumentBytes;
-    for (int i = 1; i < argc; ++i)
-        argumentBytes += (i > 1 ? " " : "") + QByteArray(argv[i]);
-    const QString commandLine = core::pathFromBytes(argumentBytes.toStdString());
+    const QString commandLine = core::pathFromBytes(line.path);
 
     std::unique_ptr<shell::mdimain> frame;
     app.setOutOfMemoryHandler([&frame] {

@@ -19,6 +19,7 @@
 #include "editor/elements/ElementInsertion.h"
 #include "editor/layout/CloseLabel.h"
 #include "editor/layout/DocumentWindowDesign.h"
+#include "editor/layout/KeyboardPath.h"
 #include "editor/layout/WidgetLayoutTarget.h"
 #include "editor/markup/MarkupCheck.h"
 #include "editor/recovery/RecoveryStore.h"
@@ -137,8 +138,12 @@ void frmMain::buildControls() {
     Option1_ = c.Option1;
     filedisplay_ = c.filedisplay;
     Label1_ = c.Label1;
+    coding_->setAccessibleName(windowTitle());
     elements_ = new ElementButtons(*Frame1_);
     connect(Label1_, &CloseLabel::clicked, this, &frmMain::Label1_Click);
+    new KeyboardPath(*this,
+                     {XTab_, coding_, Frame1_, elements_->reachable(), picBottomBar_, Option1_},
+                     [this](bool forward) { focusNextPrevChild(forward); });
 
     layout_ = std::make_unique<WidgetLayoutTarget>(layoutBindings(c), *Frame1_, *picBottomBar_);
     new SyntaxColouring(*coding_, coding_->font(), Option1_, this);
@@ -363,6 +368,13 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (recovery_)
         recovery_->discard();
     event->accept();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    // Screen readers name the editor after its document, as the caption does.
+    if (event->type() == QEvent::WindowTitleChange && coding_)
+        coding_->setAccessibleName(windowTitle());
+    QWidget::changeEvent(event);
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {

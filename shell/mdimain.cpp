@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
@@ -69,6 +70,14 @@ mdimain::mdimain(platform::Prompts& prompts, platform::SettingsStore& settings, 
     // Both Help menus, the frame's and the document window's, open the same box.
     connect(this, &mdimain::aboutRequested, this, &frmAbout::showModal);
     showFrameMenus();
+    // F10 opens the menu bar at its first menu, as on the desktops around us.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        for (QAction* menu : menuBar()->actions()) {
+            if (menu->isVisible() && menu->isEnabled())
+                return menuBar()->setActiveAction(menu);
+        }
+    });
 
     buildStatusBar();
 

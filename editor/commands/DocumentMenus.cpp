@@ -20,9 +20,11 @@ void DocumentMenus::add(const MenuRow& row) {
             popup_ = current_;
         return;
     }
-    QAction* action = row.kind == RowKind::Separator
-                          ? current_->addSeparator()
-                          : current_->addAction(QString::fromUtf8(row.caption));
+    // A hidden item belongs to its menu but is not one of its items: a menu
+    // lists its items to assistive technology, hidden ones too.
+    QAction* action = row.kind == RowKind::Separator ? current_->addSeparator()
+                      : row.hidden ? new QAction(QString::fromUtf8(row.caption), current_)
+                                   : current_->addAction(QString::fromUtf8(row.caption));
     action->setObjectName(name);
     QList<QKeySequence> keys;
     for (std::size_t i = 0; i < row.keyCount; ++i)

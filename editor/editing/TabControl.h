@@ -16,6 +16,8 @@ public:
 
     int addTab(const QString& caption, QWidget* page);
     int currentIndex() const;
+    // The current tab's page; null before the first tab.
+    QWidget* currentPage() const { return pages_.value(currentIndex()); }
     void setCurrentIndex(int index);
     QTabBar* tabBar() const { return bar_; }
 

@@ -2,6 +2,7 @@
 
 #include "anybutton/AnyButton.h"
 #include "anybutton/SavedDesign.h"
+#include "editor/elements/ElementTable.h"
 
 #include <QAction>
 #include <QMenu>
@@ -28,7 +29,14 @@ ElementButtons::ElementButtons(QWidget& toolsPanel)
         } catch (const std::exception&) {
             continue;
         }
+        // Buttons below the panel's edge are part of the array, never seen:
+        // no focus lands where nobody can see it.
+        if (!toolsPanel.rect().intersects(button->geometry()))
+            button->setFocusPolicy(Qt::NoFocus);
         if (element) {
+            const QString description = elementDescription(button->Caption());
+            button->setToolTip(description);
+            button->setAccessibleDescription(description);
             command2_[static_cast<size_t>(*d.index)] = button;
             connect(button, &anybutton::AnyButton::Click, this,
                     [this, i = *d.index] { emit Command2_Click(i); });
@@ -46,6 +54,17 @@ ElementButtons::ElementButtons(QWidget& toolsPanel)
             QWidget::setTabOrder(previous, button);
         previous = button;
     }
+}
+
+std::vector<QWidget*> ElementButtons::reachable() const {
+    std::vector<QWidget*> buttons;
+    for (anybutton::AnyButton* button : command2_) {
+        if (button && button->focusPolicy() != Qt::NoFocus)
+            buttons.push_back(button);
+    }
+    if (command1_)
+        buttons.push_back(command1_);
+    return buttons;
 }
 
 void ElementButtons::buildElementsMenu(QMenu& mnuInsert, QList<QAction*>& mnuElements) const {

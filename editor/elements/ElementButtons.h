@@ -29,6 +29,9 @@ public:
     // Indexed like the array; an entry is null when its button failed to load.
     const std::vector<anybutton::AnyButton*>& Command2() const { return command2_; }
     anybutton::AnyButton* Command1() const { return command1_; }
+    // The buttons the keyboard reaches, in tab order: the element buttons
+    // inside the panel by index, then the preview button.
+    std::vector<QWidget*> reachable() const;
 
     // Mirrors the buttons in the Insert menu: item i (item 0 exists already)
     // takes the caption of button i and is visible when that button is

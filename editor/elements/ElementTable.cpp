@@ -66,4 +66,16 @@ std::string elementText(const Element& element, std::optional<std::string_view> 
     return text;
 }
 
+QString elementDescription(const QString& caption) {
+    const Element* element = findElement(caption);
+    if (!element)
+        return {};
+    std::string markup = std::string(element->opening).append(element->closing);
+    markup.erase(
+        std::remove_if(markup.begin(), markup.end(), [](char c) { return c == '\r' || c == '\n'; }),
+        markup.end());
+    return QStringLiteral("%1: inserts %2, or wraps the selection")
+        .arg(caption, QString::fromLatin1(markup.data(), static_cast<qsizetype>(markup.size())));
+}
+
 } // namespace editor

@@ -25,4 +25,9 @@ const Element* findElement(const QString& caption);
 // The selection's bytes are kept as they are.
 std::string elementText(const Element& element, std::optional<std::string_view> selection);
 
+// What a button with this caption does, read aloud and shown as its tooltip:
+// "B: inserts <B></B>, or wraps the selection" (line breaks left out);
+// empty for a caption outside the table.
+QString elementDescription(const QString& caption);
+
 } // namespace editor

@@ -64,6 +64,7 @@ DocumentWindowControls buildDocumentWindowControls(QWidget& window) {
     c.filedisplay = place(new QLabel(c.picBottomBar), "filedisplay", twipsRect(2640, 120, 45, 195));
     c.Label1 = place(new CloseLabel(QStringLiteral("-"), c.picBottomBar), "Label1_1",
                      twipsRect(0, 0, 135, 135));
+    c.Label1->setAccessibleName(QStringLiteral("Hide the bottom bar"));
     return c;
 }
 

@@ -6,10 +6,12 @@
 #include "support/MemorySettings.h"
 #include "support/Menus.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
@@ -288,6 +290,31 @@ TEST_F(FrameTest, AltPOpensThePageMenu) {
     ASSERT_NE(popup, nullptr);
     EXPECT_EQ(popup->objectName(), QStringLiteral("mnuPage"));
     popup->close();
+}
+
+TEST_F(FrameTest, F10OpensTheFirstMenuAndScreenReadersMeetOnlyTheShownMenus) {
+    mdimain frame(prompts, settings, QString());
+    frame.showDocumentWindow();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QTest::keyClick(frame.documentWindow()->coding()->viewport(), Qt::Key_F10);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->objectName(), QStringLiteral("mnuFile"));
+    popup->close();
+
+    // The hidden "&Projects" menu and "&Visual" item are not there at all.
+    const auto names = [](QObject* object) {
+        QStringList names;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(object);
+        for (int i = 0; a && i < a->childCount(); ++i)
+            names << a->child(i)->text(QAccessible::Name);
+        return names;
+    };
+    EXPECT_EQ(names(frame.menuBar()),
+              (QStringList{"File", "Edit", "Search", "Insert", "View", "Page", "Help"}));
+    EXPECT_EQ(names(frame.documentWindow()->findChild<QMenu*>(QStringLiteral("mnuPage"))),
+              QStringList{"View Page"});
 }
 
 TEST_F(FrameTest, TheWholeDocumentWindowCanBeScrolledTo) {
