@@ -1,6 +1,7 @@
 #include "editor/recovery/RecoveryCopy.h"
 
 #include "core/text/PathBytes.h"
+#include "editor/recovery/StoredNames.h"
 
 #include <QByteArray>
 
@@ -13,43 +14,6 @@ namespace editor {
 namespace {
 
 constexpr std::string_view kMagic = "Ostra recovery copy 1\n";
-
-// Each enum once, with its stored name.
-constexpr std::array<std::pair<TextEncoding, std::string_view>, 3> kEncodings{{
-    {TextEncoding::Utf8, "utf-8"},
-    {TextEncoding::Utf8WithBom, "utf-8-bom"},
-    {TextEncoding::Windows1252, "windows-1252"},
-}};
-constexpr std::array<std::pair<LineEnd, std::string_view>, 3> kLineEnds{{
-    {LineEnd::CrLf, "crlf"},
-    {LineEnd::Lf, "lf"},
-    {LineEnd::Cr, "cr"},
-}};
-constexpr std::array<std::pair<core::DocumentType, std::string_view>, 4> kTypes{{
-    {core::DocumentType::HTML, "html"},
-    {core::DocumentType::XML, "xml"},
-    {core::DocumentType::ASP, "asp"},
-    {core::DocumentType::CSS, "css"},
-}};
-
-template <typename Table, typename Value> std::string_view nameOf(const Table& table, Value value) {
-    for (const auto& [v, name] : table) {
-        if (v == value)
-            return name;
-    }
-    return table[0].second;
-}
-
-template <typename Table, typename Value>
-bool valueOf(const Table& table, std::string_view name, Value& out) {
-    for (const auto& [v, n] : table) {
-        if (n == name) {
-            out = v;
-            return true;
-        }
-    }
-    return false;
-}
 
 std::optional<std::uint64_t> number(const std::string& text, int base) {
     if (text.empty())
@@ -77,9 +41,9 @@ std::string recoveryHeader(const RecoveryCopy& copy) {
     const QByteArray file = core::pathBytes(copy.file).toPercentEncoding("/");
     std::string header(kMagic);
     header += "file: " + file.toStdString() + "\n";
-    header += "encoding: " + std::string(nameOf(kEncodings, copy.encoding)) + "\n";
-    header += "line-end: " + std::string(nameOf(kLineEnds, copy.lineEnd)) + "\n";
-    header += "type: " + std::string(nameOf(kTypes, copy.type)) + "\n";
+    header += "encoding: " + std::string(storedName(kStoredEncodings, copy.encoding)) + "\n";
+    header += "line-end: " + std::string(storedName(kStoredLineEnds, copy.lineEnd)) + "\n";
+    header += "type: " + std::string(storedName(kStoredTypes, copy.type)) + "\n";
     header += "length: " + std::to_string(copy.text.size()) + "\n";
     char checksum[17];
     std::snprintf(checksum, sizeof checksum, "%016llx",
@@ -109,9 +73,9 @@ std::optional<RecoveryCopy> parseRecovery(std::string_view stored) {
     const auto checksum = number(fields["checksum"], 16);
     const std::string_view text = stored.substr(end + 2);
     if (!length || !checksum || text.size() != *length || recoveryChecksum(text) != *checksum ||
-        !valueOf(kEncodings, fields["encoding"], copy.encoding) ||
-        !valueOf(kLineEnds, fields["line-end"], copy.lineEnd) ||
-        !valueOf(kTypes, fields["type"], copy.type) || !fields.count("file"))
+        !storedValue(kStoredEncodings, fields["encoding"], copy.encoding) ||
+        !storedValue(kStoredLineEnds, fields["line-end"], copy.lineEnd) ||
+        !storedValue(kStoredTypes, fields["type"], copy.type) || !fields.count("file"))
         return std::nullopt;
     const QByteArray file =
         QByteArray::fromPercentEncoding(QByteArray::fromStdString(fields["file"]));

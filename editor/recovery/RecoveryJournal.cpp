@@ -1,6 +1,7 @@
 #include "editor/recovery/RecoveryJournal.h"
 
 #include "core/text/PathBytes.h"
+#include "editor/recovery/StoredNames.h"
 
 #include <QByteArray>
 
@@ -17,42 +18,6 @@ constexpr std::string_view kMagic = "Ostra recovery journal 2\n";
 constexpr char kRecord = 'R';
 // kind, position, length
 constexpr std::size_t kRecordHead = 1 + 1 + 8 + 8;
-
-constexpr std::array<std::pair<TextEncoding, std::string_view>, 3> kEncodings{{
-    {TextEncoding::Utf8, "utf-8"},
-    {TextEncoding::Utf8WithBom, "utf-8-bom"},
-    {TextEncoding::Windows1252, "windows-1252"},
-}};
-constexpr std::array<std::pair<LineEnd, std::string_view>, 3> kLineEnds{{
-    {LineEnd::CrLf, "crlf"},
-    {LineEnd::Lf, "lf"},
-    {LineEnd::Cr, "cr"},
-}};
-constexpr std::array<std::pair<core::DocumentType, std::string_view>, 4> kTypes{{
-    {core::DocumentType::HTML, "html"},
-    {core::DocumentType::XML, "xml"},
-    {core::DocumentType::ASP, "asp"},
-    {core::DocumentType::CSS, "css"},
-}};
-
-template <typename Table, typename Value> std::string_view nameOf(const Table& table, Value value) {
-    for (const auto& [v, name] : table) {
-        if (v == value)
-            return name;
-    }
-    return table[0].second;
-}
-
-template <typename Table, typename Value>
-bool valueOf(const Table& table, const std::string& name, Value& out) {
-    for (const auto& [v, n] : table) {
-        if (n == name) {
-            out = v;
-            return true;
-        }
-    }
-    return false;
-}
 
 std::optional<long long> number(const std::string& text, int base) {
     if (text.empty())
@@ -106,9 +71,9 @@ std::string encodeJournalHeader(const JournalHeader& h) {
     const QByteArray file = core::pathBytes(h.file).toPercentEncoding("/");
     std::string text(kMagic);
     text += "file: " + file.toStdString() + "\n";
-    text += "encoding: " + std::string(nameOf(kEncodings, h.encoding)) + "\n";
-    text += "line-end: " + std::string(nameOf(kLineEnds, h.lineEnd)) + "\n";
-    text += "type: " + std::string(nameOf(kTypes, h.type)) + "\n";
+    text += "encoding: " + std::string(storedName(kStoredEncodings, h.encoding)) + "\n";
+    text += "line-end: " + std::string(storedName(kStoredLineEnds, h.lineEnd)) + "\n";
+    text += "type: " + std::string(storedName(kStoredTypes, h.type)) + "\n";
     text += "base: " + h.baseName + "\n";
     text += "base-length: " + std::to_string(h.baseLength) + "\n";
     text += "base-checksum: " + hex(h.baseChecksum) + "\n";
@@ -162,9 +127,9 @@ std::optional<ParsedJournal> parseJournal(std::string_view stored,
     if (!checked || !headerSum ||
         journalChecksum(stored.substr(0, checked)) != static_cast<std::uint64_t>(*headerSum) ||
         !validBaseName(fields["base"]) || !baseLength || *baseLength < 0 || !baseSum || !fileSize ||
-        !fileTime || !valueOf(kEncodings, fields["encoding"], h.encoding) ||
-        !valueOf(kLineEnds, fields["line-end"], h.lineEnd) ||
-        !valueOf(kTypes, fields["type"], h.type) || !fields.count("file"))
+        !fileTime || !storedValue(kStoredEncodings, fields["encoding"], h.encoding) ||
+        !storedValue(kStoredLineEnds, fields["line-end"], h.lineEnd) ||
+        !storedValue(kStoredTypes, fields["type"], h.type) || !fields.count("file"))
         return std::nullopt;
     const QByteArray file =
         QByteArray::fromPercentEncoding(QByteArray::fromStdString(fields["file"]));

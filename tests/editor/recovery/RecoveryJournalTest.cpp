@@ -92,6 +92,20 @@ TEST(RecoveryJournal, RecordsRoundTripAndATornOrDamagedTailIsLeftOut) {
     EXPECT_FALSE(replay(damaged, "hello"));
 }
 
+TEST(RecoveryJournal, EveryEncodingAPageCanBeReadInIsStoredAndReadBack) {
+    for (const TextEncoding encoding :
+         {TextEncoding::Utf8, TextEncoding::Utf8WithBom, TextEncoding::Windows1252,
+          TextEncoding::Utf16Le, TextEncoding::Utf16Be, TextEncoding::Utf32Le,
+          TextEncoding::Utf32Be}) {
+        JournalHeader h = header();
+        h.encoding = encoding;
+        const auto parsed =
+            parseJournal(encodeJournalHeader(h), [](const JournalEdit&) { return true; });
+        ASSERT_TRUE(parsed) << static_cast<int>(encoding);
+        EXPECT_EQ(parsed->header.encoding, encoding);
+    }
+}
+
 TEST(RecoveryJournal, AKillAtAnyStepOfACompactionLeavesARecoverableCopy) {
     // The steps a compaction takes, in order; after a kill at any of them the
     // next start finds a journal and a base that give the whole text.
