@@ -2,6 +2,8 @@
 
 #include "editor/markup/MarkupChecker.h"
 
+#include <string>
+
 struct _xmlParserCtxt;
 struct _xmlError;
 
@@ -26,8 +28,24 @@ public:
 
 private:
     static void onError(void* parser, ::_xmlError* error);
+    // Gives the parser `piece`, which holds whole characters only.
+    void parse(std::string_view piece);
+    // Checks `before`, then reports the byte after it as not UTF-8 and stops.
+    void notUtf8(std::string_view before);
 
     _xmlParserCtxt* parser_ = nullptr;
+    // The start of a character the last piece did not finish.
+    std::string tail_;
+    // What the bytes of that character may still be.
+    struct Utf8State {
+        int need = 0;
+        unsigned char lower = 0x80;
+        unsigned char upper = 0xBF;
+    } utf8_;
+    // Bytes given to the parser, and the line they end on.
+    std::size_t read_ = 0;
+    long line_ = 1;
+    std::size_t lineStart_ = 0;
     bool finished_ = false;
 };
 

@@ -91,6 +91,30 @@ TEST(MarkupChecker, FindsTheMistakesOfSmallBrokenPages) {
     }
 }
 
+TEST(MarkupChecker, AnXmlPageFedAByteAtATimeHasTheProblemsItHasWhole) {
+    // Characters of two, three and four bytes cut at every place, and then a
+    // byte that is not UTF-8, found where it is and ending the check.
+    const std::string start = "<a t=\"\u00e9\">\n\u20ac \U0001F600";
+    const std::string good = start + "</a>";
+    for (const std::string& page : {good, start + "\n<b>\xE9t\xE9</b></a>"}) {
+        auto pieces = makeMarkupChecker(DocumentType::XML);
+        for (const char byte : page)
+            pieces->feed(std::string_view(&byte, 1));
+        pieces->finish();
+        const auto whole = checkMarkup(DocumentType::XML, page);
+        ASSERT_EQ(pieces->problems().size(), whole->problems().size());
+        EXPECT_EQ(pieces->stoppedBecause(), whole->stoppedBecause());
+        if (page == good) {
+            EXPECT_TRUE(whole->problems().empty());
+        } else {
+            ASSERT_EQ(whole->problems().size(), 1u);
+            EXPECT_EQ(whole->problems()[0].line, 3);
+            EXPECT_EQ(whole->problems()[0].column, 4);
+            EXPECT_EQ(whole->problems()[0].start, start.size() + 4);
+        }
+    }
+}
+
 TEST(MarkupChecker, ThePagesTheElementButtonsBuildHaveNoMistakes) {
     const char* keys[] = {"P",  "B",   "U", "I",   "LINK", "EMAIL", "STY",   "TBL",  "IMG", "BODY",
                           "BR", "DIV", "A", "FRM", "MARQ", "FONT",  "TITLE", "HEAD", "FORM"};
