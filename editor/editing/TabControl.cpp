@@ -1,8 +1,11 @@
 #include "editor/editing/TabControl.h"
 
+#include <QApplication>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 #include <QTabBar>
+
+#include <algorithm>
 
 namespace editor {
 
@@ -33,8 +36,24 @@ void TabControl::setCurrentIndex(int index) {
 }
 
 void TabControl::showCurrentPage() {
-    for (int i = 0; i < pages_.size(); ++i)
-        pages_[i]->setVisible(i == bar_->currentIndex());
+    // The focus goes with the page it was in. Left to the focus chain it
+    // would land on the next control, a Tools button, which Space or Enter
+    // would then press unseen.
+    const QWidget* focus = QApplication::focusWidget();
+    const bool pageHadFocus = focus && std::any_of(pages_.begin(), pages_.end(), [&](QWidget* p) {
+                                  return p->isVisible() && (p == focus || p->isAncestorOf(focus));
+                              });
+    QWidget* shown = pages_.value(bar_->currentIndex());
+    if (shown)
+        shown->setVisible(true);
+    if (pageHadFocus && shown) {
+        QWidget* inside = shown->focusWidget();
+        (inside && inside->isVisible() ? inside : shown)->setFocus(Qt::OtherFocusReason);
+    }
+    for (QWidget* page : pages_) {
+        if (page != shown)
+            page->setVisible(false);
+    }
 }
 
 void TabControl::resizeEvent(QResizeEvent* event) {

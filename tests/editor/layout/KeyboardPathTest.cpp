@@ -1,5 +1,6 @@
 #include "anybutton/AnyButton.h"
 #include "editor/editing/SourceEditor.h"
+#include "editor/editing/TabControl.h"
 #include "editor/elements/ElementButtons.h"
 #include "editor/frmMain.h"
 #include "support/DocumentWindowTest.h"
@@ -104,4 +105,17 @@ TEST_F(KeyboardPathTest, F6GoesRoundTheShownPanesAndArrowsMoveAmongTheButtonsAsT
     trigger(*window, "mnuTools");
     coding->setFocus();
     EXPECT_EQ(walk(2, Qt::Key_F6), Names({"Option1_3", "coding"}));
+}
+
+TEST_F(KeyboardPathTest, TheFocusGoesWithThePageAClickOnItsTabShows) {
+    coding->setFocus();
+    const QByteArray before = text();
+    QTabBar* bar = window->XTab()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    EXPECT_EQ(focused(), "WB");
+    // Space on the preview presses no Tools button behind the user's back.
+    press(Qt::Key_Space);
+    EXPECT_EQ(text(), before);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+    EXPECT_EQ(focused(), "coding");
 }
