@@ -30,6 +30,14 @@ mib() { # PAGE: the file's size in MiB
     awk -v b="$(stat -c %s "$pages/$1")" 'BEGIN { printf "%.0f", b / 1048576 }'
 }
 
+# aid_row LABEL KEY UNIT TARGET: one figure of bench_aids for each page.
+aid_row() {
+    local small large
+    small=$(awk -v k="$2" '$1 == k { print $2; exit }' "$out/aids-page-1.html.txt" 2>/dev/null)
+    large=$(awk -v k="$2" '$1 == k { print $2; exit }' "$out/aids-page-100.html.txt" 2>/dev/null)
+    echo "| $1 | ${small:-n/a} $3 | ${large:-n/a} $3 | $4 |"
+}
+
 write_report() {
     local df=bench_document_files ty=bench_typing
     echo "# Benchmark results"
@@ -153,6 +161,28 @@ write_report() {
         echo
     fi
     echo "Screen reader runs heard: $(grep '_heard ' "$e2e_results" | awk '{print $2}' | sort | uniq -c | awk '{print $2 " (" $1 " runs)"}' | paste -sd ';' | sed 's/;/; /g')."
+    echo
+    echo "## Find, replace and the markup aids (in-process, the document window)"
+    echo
+    echo "Run by the commands themselves: Find Next through the find window from the start to a"
+    echo "word placed at the end, Replace All of every \"section\" through the replace window, the"
+    echo "first marking of the page's mistakes after a key (the pause before it included), the"
+    echo "element at the caret 20 bytes before the end."
+    echo
+    echo "| Figure | page-1.html | page-100.html | Target (100 MB page) |"
+    echo "|---|---|---|---|"
+    aid_row "Find Next to the end, plain text (CPU)" find_plain_cpu_ms ms "≤ 300 ms"
+    aid_row "Find Next to the end, whole word (CPU)" find_whole_word_cpu_ms ms "≤ 300 ms"
+    aid_row "Find Next to the end, regular expression, case folded (CPU)" find_regex_nocase_cpu_ms ms "≤ 300 ms"
+    aid_row "Replace All: matches replaced" replace_all_matches "" "about 100,000"
+    aid_row "Replace All (CPU)" replace_all_cpu_ms ms "≤ 3000 ms"
+    aid_row "Peak memory after all of the above" peak_MiB MiB "≤ 2.5 × file"
+    aid_row "Mistakes marked, after the key" problems_after_key_ms ms "≤ 5000 ms (1 MB: ≤ 500 ms)"
+    aid_row "Checking the whole page (CPU)" problems_check_cpu_ms ms ""
+    aid_row "Longest stretch away from the event loop while checking" problems_longest_slice_ms ms "short enough for keys"
+    aid_row "Mistakes found" problems_found "" ""
+    aid_row "A key with checking on (CPU)" key_with_checking_cpu_ms ms "≤ 2 ms"
+    aid_row "The element at the caret at the end (CPU)" element_path_end_cpu_ms ms "≤ 50 ms"
     echo
     if [ -s "$out/choices.md" ]; then
         echo "## Long lines: what each choice of the editor component does"

@@ -1,0 +1,172 @@
+// What the editor's aids cost on one page in the document window, as the
+// commands run them: Find from the start to a match near the end (plain,
+// whole word, a case-folding regular expression), Replace All of every
+// "section" (by "part"), the first marking of the page's mistakes after a key (time to
+// problems, and the interface thread's longest slice meanwhile), a key with
+// checking on, and the element at the caret at the end of the page. Prints
+// one "name value" line per figure; bench/run makes the table.
+//
+//   QT_QPA_PLATFORM=offscreen bench_aids FILE
+#include "support/BenchPages.h"
+
+#include "editor/EditorAids.h"
+#include "editor/markup/ElementPathFinder.h"
+#include "editor/markup/MarkupCheck.h"
+#include "editor/search/FindDialog.h"
+#include "editor/search/SearchCommands.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <QEventLoop>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+double ms(double seconds) {
+    return seconds * 1000;
+}
+
+// Runs the event loop, as the program's own does (sleeping while idle), until
+// `done` or the time is up.
+void runUntil(const std::function<bool()>& done, int timeoutMs) {
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    poll.start(5);
+    if (!done())
+        loop.exec();
+}
+
+// One Find Next from the start of the text, through the dialog's button.
+double findFromStart(bench::Window& w, const char* text, bool wholeWord, bool regex) {
+    editor::SearchCommands& search = w.window.aids().search();
+    w.coding().SendScintilla(Sci::SCI_GOTOPOS, 0UL);
+    search.openFind();
+    QWidget* dialog = search.dialog();
+    dialog->findChild<QLineEdit*>(QStringLiteral("txtFind"))->setText(QLatin1String(text));
+    dialog->findChild<QCheckBox*>(QStringLiteral("chkWholeWord"))->setChecked(wholeWord);
+    dialog->findChild<QCheckBox*>(QStringLiteral("chkRegex"))->setChecked(regex);
+    dialog->findChild<QCheckBox*>(QStringLiteral("chkMatchCase"))->setChecked(false);
+    const double before = bench::cpuSeconds();
+    dialog->findChild<QPushButton*>(QStringLiteral("cmdFindNext"))->click();
+    QApplication::processEvents();
+    return ms(bench::cpuSeconds() - before);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s FILE\n", argv[0]);
+        return 2;
+    }
+    bench::Window w;
+    if (!w.window.OpenFile(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "%s\n", w.prompts.last.toLocal8Bit().constData());
+        return 1;
+    }
+    w.repaint();
+    editor::SourceEditor& coding = w.coding();
+    const long length = coding.SendScintilla(Sci::SCI_GETLENGTH);
+
+    // Time to problems: a key at the end, then the pause and the slices.
+    editor::MarkupCheck& check = w.window.aids().check();
+    coding.SendScintilla(Sci::SCI_GOTOPOS, static_cast<unsigned long>(length));
+    bool marked = false;
+    int problems = 0;
+    QObject::connect(&check, &editor::MarkupCheck::problemsChanged, [&](int count, const QString&) {
+        marked = true;
+        problems = count;
+    });
+    // The longest the event loop was away while the check ran, from a
+    // timer that would tick every millisecond.
+    QElapsedTimer sinceTick;
+    double longest = 0;
+    QTimer heartbeat;
+    heartbeat.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        if (sinceTick.isValid())
+            longest = std::max(longest, sinceTick.nsecsElapsed() / 1e6);
+        sinceTick.restart();
+    });
+    QElapsedTimer wall;
+    wall.start();
+    const double cpuBefore = bench::cpuSeconds();
+    w.type();
+    heartbeat.start(1);
+    runUntil([&] { return marked; }, 120000);
+    std::printf("problems_after_key_ms %.0f\n", static_cast<double>(wall.elapsed()));
+    std::printf("problems_check_cpu_ms %.0f\n", ms(bench::cpuSeconds() - cpuBefore));
+    heartbeat.stop();
+    std::printf("problems_longest_slice_ms %.1f\n", longest);
+    std::printf("problems_found %d\n", problems);
+
+    // A key with checking on, the check's pause included (it starts over).
+    const double keyBefore = bench::cpuSeconds();
+    for (int i = 0; i < 10; ++i)
+        w.type();
+    std::printf("key_with_checking_cpu_ms %.2f\n", ms(bench::cpuSeconds() - keyBefore) / 10);
+
+    // The element at the caret near the end of the page: the first find
+    // reads from the start in idle slices; the next reads from the nearest
+    // place the first kept.
+    editor::ElementPathFinder finder(coding);
+    for (const char* which : {"first", "next"}) {
+        bool found = false;
+        const double pathBefore = bench::cpuSeconds();
+        QElapsedTimer pathWall;
+        pathWall.start();
+        finder.find(static_cast<std::size_t>(length) - (which[0] == 'f' ? 20 : 2000),
+                    [&](const editor::ElementPath&) { found = true; });
+        runUntil([&] { return found; }, 60000);
+        std::printf("element_path_end_%s_cpu_ms %.1f\n", which,
+                    ms(bench::cpuSeconds() - pathBefore));
+        std::printf("element_path_end_%s_wall_ms %.0f\n", which,
+                    static_cast<double>(pathWall.elapsed()));
+    }
+
+    // A match near the end: the last element gets a word of its own.
+    coding.SendScintilla(Sci::SCI_INSERTTEXT, static_cast<unsigned long>(length - 20),
+                         " Needle-Ostra42 ");
+    std::printf("find_plain_cpu_ms %.1f\n", findFromStart(w, "Needle-Ostra42", false, false));
+    std::printf("find_whole_word_cpu_ms %.1f\n", findFromStart(w, "Needle", true, false));
+    std::printf("find_regex_nocase_cpu_ms %.1f\n",
+                findFromStart(w, "needle-\\w+\\d{2}", false, true));
+
+    // Replace All.
+    editor::SearchCommands& search = w.window.aids().search();
+    search.openReplace();
+    QWidget* dialog = search.dialog();
+    dialog->findChild<QLineEdit*>(QStringLiteral("txtFind"))->setText(QStringLiteral("section"));
+    dialog->findChild<QLineEdit*>(QStringLiteral("txtReplace"))->setText(QStringLiteral("part"));
+    dialog->findChild<QCheckBox*>(QStringLiteral("chkRegex"))->setChecked(false);
+    dialog->findChild<QCheckBox*>(QStringLiteral("chkWholeWord"))->setChecked(false);
+    const long before = coding.SendScintilla(Sci::SCI_GETLENGTH);
+    const double replaceBefore = bench::cpuSeconds();
+    QElapsedTimer replaceWall;
+    replaceWall.start();
+    dialog->findChild<QPushButton*>(QStringLiteral("cmdReplaceAll"))->click();
+    QApplication::processEvents();
+    std::printf("replace_all_cpu_ms %.0f\n", ms(bench::cpuSeconds() - replaceBefore));
+    std::printf("replace_all_wall_ms %.0f\n", static_cast<double>(replaceWall.elapsed()));
+    // "section" becomes "part": three bytes fewer each.
+    std::printf("replace_all_matches %ld\n",
+                (before - coding.SendScintilla(Sci::SCI_GETLENGTH)) / 3);
+    std::printf("peak_MiB %.1f\n", bench::peakMiB());
+    return 0;
+}
