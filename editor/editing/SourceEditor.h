@@ -108,6 +108,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The editor asserts on a null text pointer, even for an empty text.
+    static const char* nonNull(std::string_view text) { return text.data() ? text.data() : ""; }
+
     enum class DropKind { Files, Text, Other };
     DropKind dropKind(const QMimeData* data) const;
 

@@ -1,8 +1,8 @@
 #include "editor/recovery/RecoveryStore.h"
 
 #include "core/text/PathBytes.h"
+#include "editor/recovery/RecoveryFiles.h"
 #include "platform/files/UniqueFd.h"
-#include "platform/system/AvailableMemory.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -55,64 +55,10 @@ bool alive(const QString& folder, const QString& session) {
     return ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0;
 }
 
-void syncFolder(const QString& folder) {
-    UniqueFd dir(::open(bytes(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir)
-        ::fsync(dir.get());
-}
-
 // A regular file of ours (another user's copy in a shared folder is not).
 bool ours(const QString& path, struct stat& st) {
     return ::lstat(bytes(path).constData(), &st) == 0 && S_ISREG(st.st_mode) &&
            st.st_uid == ::getuid();
-}
-
-// The base a journal names, read from its header alone.
-std::string baseNamed(const QString& journal) {
-    UniqueFd fd(::open(bytes(journal).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
-    char head[4096];
-    const ssize_t n = fd ? ::read(fd.get(), head, sizeof head) : -1;
-    if (n <= 0)
-        return {};
-    const std::string_view text(head, static_cast<std::size_t>(n));
-    const std::size_t at = text.find("\nbase: ");
-    const std::size_t end = at == std::string_view::npos ? at : text.find('\n', at + 7);
-    return end == std::string_view::npos ? std::string()
-                                         : std::string(text.substr(at + 7, end - at - 7));
-}
-
-// Reads a file whole, its size checked against the memory left first.
-std::optional<std::string> readWhole(const QString& path, QString& error) {
-    UniqueFd fd(::open(bytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
-    struct stat st {};
-    if (!fd || ::fstat(fd.get(), &st) != 0) {
-        error = why();
-        return std::nullopt;
-    }
-    const auto room = platform::availableMemory();
-    if (room && static_cast<std::uint64_t>(st.st_size) > *room / 2) {
-        error = QStringLiteral("it is too large to read (%1 MB) with the memory left")
-                    .arg(st.st_size >> 20);
-        return std::nullopt;
-    }
-    std::string out;
-    try {
-        out.resize(static_cast<std::size_t>(st.st_size));
-    } catch (const std::bad_alloc&) {
-        error = QStringLiteral("there is not enough memory to read it");
-        return std::nullopt;
-    }
-    std::size_t done = 0;
-    while (done < out.size()) {
-        const ssize_t n = ::read(fd.get(), out.data() + done, out.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    out.resize(done);
-    return out;
 }
 
 // Writes what `fill` hands on to a fresh file, its length and checksum kept.
@@ -139,38 +85,9 @@ QString writeFresh(const QString& path, Fill fill, RecoveryStore::Base& written)
     return out.close() ? QString() : why();
 }
 
-// The length and checksum of a file's bytes; none when it cannot be read.
-std::optional<RecoveryStore::Base> measure(const QString& path) {
-    UniqueFd in(::open(bytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
-    if (!in)
-        return std::nullopt;
-    RecoveryStore::Base found{0, journalChecksum({})};
-    std::string buffer(1 << 20, '\0');
-    for (;;) {
-        const ssize_t n = ::read(in.get(), buffer.data(), buffer.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            return found;
-        found.length += static_cast<std::uint64_t>(n);
-        found.checksum = journalChecksum(
-            std::string_view(buffer.data(), static_cast<std::size_t>(n)), found.checksum);
-    }
-}
-
-// Makes `from` durable as `to`: synced, renamed, its folder synced.
-QString durableRename(const QString& from, const QString& to, const QString& folder) {
-    UniqueFd fd(::open(bytes(from).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
-    if (!fd || ::fsync(fd.get()) != 0 ||
-        ::rename(bytes(from).constData(), bytes(to).constData()) != 0) {
-        const QString reason = why();
-        ::unlink(bytes(from).constData());
-        return reason;
-    }
-    syncFolder(folder);
-    return {};
+std::optional<RecoveryStore::Base> measureBase(const QString& path) {
+    const std::optional<MeasuredFile> m = measureFile(path);
+    return m ? std::optional(RecoveryStore::Base{m->length, m->checksum}) : std::nullopt;
 }
 
 } // namespace
@@ -197,7 +114,7 @@ RecoveryStore::RecoveryStore(const QString& folder) : folder_(folder) {
     const QDir dir(folder_);
     QSet<QString> named;
     for (const QString& journal : dir.entryList({QStringLiteral("*") + kJournal}, QDir::Files))
-        named.insert(QString::fromStdString(baseNamed(dir.filePath(journal))));
+        named.insert(QString::fromStdString(journalBaseName(dir.filePath(journal))));
     for (const QString& entry : dir.entryList(QDir::Files)) {
         const QString session = sessionOf(entry);
         struct stat st {};
@@ -384,7 +301,7 @@ RecoveryStore::take(const QString& path) const {
     Journal journal{path, std::move(*stored),
                     QDir(folder_).filePath(QString::fromStdString(header->header.baseName))};
     // The base must be the one the journal was written over.
-    const std::optional<Base> found = measure(journal.base);
+    const std::optional<Base> found = measureBase(journal.base);
     if (!found || found->length != header->header.baseLength ||
         found->checksum != header->header.baseChecksum)
         return setAside(QStringLiteral("the text it was kept over is missing or damaged"));
@@ -410,7 +327,7 @@ QString RecoveryStore::adopt(const Journal& journal, std::size_t validBytes) con
 void RecoveryStore::discard(const QString& path) const {
     const QString session = sessionOf(QFileInfo(path).fileName());
     if (path.endsWith(kJournal)) {
-        const std::string base = baseNamed(path);
+        const std::string base = journalBaseName(path);
         ::unlink(bytes(path).constData());
         removeBase(base);
     } else {

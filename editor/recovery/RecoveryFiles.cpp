@@ -1,0 +1,118 @@
+#include "editor/recovery/RecoveryFiles.h"
+
+#include "core/text/PathBytes.h"
+#include "editor/recovery/RecoveryJournal.h"
+#include "platform/files/UniqueFd.h"
+#include "platform/system/AvailableMemory.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace editor {
+
+namespace {
+
+using platform::UniqueFd;
+
+QByteArray bytes(const QString& path) {
+    return core::pathBytes(path);
+}
+
+QString why() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+} // namespace
+
+void syncFolder(const QString& folder) {
+    UniqueFd dir(::open(bytes(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir)
+        ::fsync(dir.get());
+}
+
+// The base a journal names, read from its header alone.
+std::string journalBaseName(const QString& journal) {
+    UniqueFd fd(::open(bytes(journal).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    char head[4096];
+    const ssize_t n = fd ? ::read(fd.get(), head, sizeof head) : -1;
+    if (n <= 0)
+        return {};
+    const std::string_view text(head, static_cast<std::size_t>(n));
+    const std::size_t at = text.find("\nbase: ");
+    const std::size_t end = at == std::string_view::npos ? at : text.find('\n', at + 7);
+    return end == std::string_view::npos ? std::string()
+                                         : std::string(text.substr(at + 7, end - at - 7));
+}
+
+// Reads a file whole, its size checked against the memory left first.
+std::optional<std::string> readWhole(const QString& path, QString& error) {
+    UniqueFd fd(::open(bytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    struct stat st {};
+    if (!fd || ::fstat(fd.get(), &st) != 0) {
+        error = why();
+        return std::nullopt;
+    }
+    const auto room = platform::availableMemory();
+    if (room && static_cast<std::uint64_t>(st.st_size) > *room / 2) {
+        error = QStringLiteral("it is too large to read (%1 MB) with the memory left")
+                    .arg(st.st_size >> 20);
+        return std::nullopt;
+    }
+    std::string out;
+    try {
+        out.resize(static_cast<std::size_t>(st.st_size));
+    } catch (const std::bad_alloc&) {
+        error = QStringLiteral("there is not enough memory to read it");
+        return std::nullopt;
+    }
+    std::size_t done = 0;
+    while (done < out.size()) {
+        const ssize_t n = ::read(fd.get(), out.data() + done, out.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    out.resize(done);
+    return out;
+}
+
+// The length and checksum of a file's bytes; none when it cannot be read.
+std::optional<MeasuredFile> measureFile(const QString& path) {
+    UniqueFd in(::open(bytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (!in)
+        return std::nullopt;
+    MeasuredFile found{0, journalChecksum({})};
+    std::string buffer(1 << 20, '\0');
+    for (;;) {
+        const ssize_t n = ::read(in.get(), buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            return found;
+        found.length += static_cast<std::uint64_t>(n);
+        found.checksum = journalChecksum(
+            std::string_view(buffer.data(), static_cast<std::size_t>(n)), found.checksum);
+    }
+}
+
+// Makes `from` durable as `to`: synced, renamed, its folder synced.
+QString durableRename(const QString& from, const QString& to, const QString& folder) {
+    UniqueFd fd(::open(bytes(from).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (!fd || ::fsync(fd.get()) != 0 ||
+        ::rename(bytes(from).constData(), bytes(to).constData()) != 0) {
+        const QString reason = why();
+        ::unlink(bytes(from).constData());
+        return reason;
+    }
+    syncFolder(folder);
+    return {};
+}
+
+} // namespace editor

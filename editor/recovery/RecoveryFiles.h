@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace editor {
+
+// The file operations recovery copies rest on: nothing follows a link, what
+// is read is bounded by the memory left, what is renamed is durable.
+
+// Syncs a folder, so that a rename in it survives a power cut.
+void syncFolder(const QString& folder);
+
+// The base a journal names, read from its header alone (empty when none).
+std::string journalBaseName(const QString& journal);
+
+// Reads a file whole, its size checked against the memory left first; says
+// why in `error` when it cannot.
+std::optional<std::string> readWhole(const QString& path, QString& error);
+
+// The length and journal checksum of a file's bytes; none when it cannot be read.
+struct MeasuredFile {
+    std::uint64_t length = 0;
+    std::uint64_t checksum = 0;
+};
+std::optional<MeasuredFile> measureFile(const QString& path);
+
+// Makes `from` durable as `to`: synced, renamed, its folder synced. Returns
+// why it failed (and removes `from`), or an empty text.
+QString durableRename(const QString& from, const QString& to, const QString& folder);
+
+} // namespace editor
