@@ -81,25 +81,30 @@ std::optional<std::string> readWhole(const QString& path, QString& error) {
     return out;
 }
 
-// The length and checksum of a file's bytes; none when it cannot be read.
+bool readPieces(int fd, const std::function<bool(std::string_view)>& sink) {
+    std::string buffer(1 << 20, '\0');
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n == 0;
+        if (!sink(std::string_view(buffer.data(), static_cast<std::size_t>(n))))
+            return true;
+    }
+}
+
 std::optional<MeasuredFile> measureFile(const QString& path) {
     UniqueFd in(::open(bytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
     if (!in)
         return std::nullopt;
     MeasuredFile found{0, journalChecksum({})};
-    std::string buffer(1 << 20, '\0');
-    for (;;) {
-        const ssize_t n = ::read(in.get(), buffer.data(), buffer.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            return found;
-        found.length += static_cast<std::uint64_t>(n);
-        found.checksum = journalChecksum(
-            std::string_view(buffer.data(), static_cast<std::size_t>(n)), found.checksum);
-    }
+    const bool read = readPieces(in.get(), [&](std::string_view piece) {
+        found.length += piece.size();
+        found.checksum = journalChecksum(piece, found.checksum);
+        return true;
+    });
+    return read ? std::optional(found) : std::nullopt;
 }
 
 // Makes `from` durable as `to`: synced, renamed, its folder synced.

@@ -3,8 +3,10 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace editor {
 
@@ -20,6 +22,10 @@ std::string journalBaseName(const QString& journal);
 // Reads a file whole, its size checked against the memory left first; says
 // why in `error` when it cannot.
 std::optional<std::string> readWhole(const QString& path, QString& error);
+
+// Reads `fd` to its end in pieces, handing each to `sink` until it says
+// stop; false on a read error.
+bool readPieces(int fd, const std::function<bool(std::string_view)>& sink);
 
 // The length and journal checksum of a file's bytes; none when it cannot be read.
 struct MeasuredFile {

@@ -188,20 +188,7 @@ QString RecoveryStore::writeBaseFromFile(const std::string& base, const QString&
     const QString temp = QDir(folder_).filePath(QString::fromStdString(base) + kNew);
     bool readFailed = false;
     QString error = writeFresh(
-        temp,
-        [&](const auto& sink) {
-            std::string buffer(1 << 20, '\0');
-            for (;;) {
-                const ssize_t n = ::read(in.get(), buffer.data(), buffer.size());
-                if (n < 0 && errno == EINTR)
-                    continue;
-                if (n < 0)
-                    readFailed = true;
-                if (n <= 0 || !sink(std::string_view(buffer.data(), static_cast<std::size_t>(n))))
-                    return;
-            }
-        },
-        written);
+        temp, [&](const auto& sink) { readFailed = !readPieces(in.get(), sink); }, written);
     if (error.isEmpty() && (readFailed || !unchanged()))
         error = QStringLiteral("the file changed while it was copied");
     if (!error.isEmpty()) {
