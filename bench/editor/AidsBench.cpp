@@ -36,6 +36,33 @@ double ms(double seconds) {
     return seconds * 1000;
 }
 
+// The longest the event loop was away between start() and stop(), from a
+// timer that would tick every millisecond.
+class LongestAway {
+public:
+    LongestAway() {
+        tick_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&tick_, &QTimer::timeout, [this] {
+            longest_ = std::max(longest_, since_.nsecsElapsed() / 1e6);
+            since_.restart();
+        });
+    }
+    void start() {
+        longest_ = 0;
+        since_.start();
+        tick_.start(1);
+    }
+    double stop() {
+        tick_.stop();
+        return longest_;
+    }
+
+private:
+    QTimer tick_;
+    QElapsedTimer since_;
+    double longest_ = 0;
+};
+
 // Runs the event loop, as the program's own does (sleeping while idle), until
 // `done` or the time is up.
 void runUntil(const std::function<bool()>& done, int timeoutMs) {
@@ -93,27 +120,16 @@ int main(int argc, char** argv) {
         marked = true;
         problems = count;
     });
-    // The longest the event loop was away while the check ran, from a
-    // timer that would tick every millisecond.
-    QElapsedTimer sinceTick;
-    double longest = 0;
-    QTimer heartbeat;
-    heartbeat.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        if (sinceTick.isValid())
-            longest = std::max(longest, sinceTick.nsecsElapsed() / 1e6);
-        sinceTick.restart();
-    });
+    LongestAway away;
     QElapsedTimer wall;
     wall.start();
     const double cpuBefore = bench::cpuSeconds();
     w.type();
-    heartbeat.start(1);
+    away.start();
     runUntil([&] { return marked; }, 120000);
     std::printf("problems_after_key_ms %.0f\n", static_cast<double>(wall.elapsed()));
     std::printf("problems_check_cpu_ms %.0f\n", ms(bench::cpuSeconds() - cpuBefore));
-    heartbeat.stop();
-    std::printf("problems_longest_slice_ms %.1f\n", longest);
+    std::printf("problems_longest_slice_ms %.1f\n", away.stop());
     std::printf("problems_found %d\n", problems);
 
     // A key with checking on, the check's pause included (it starts over).
@@ -131,9 +147,11 @@ int main(int argc, char** argv) {
         const double pathBefore = bench::cpuSeconds();
         QElapsedTimer pathWall;
         pathWall.start();
+        away.start();
         finder.find(static_cast<std::size_t>(length) - (which[0] == 'f' ? 20 : 2000),
                     [&](const editor::ElementPath&) { found = true; });
         runUntil([&] { return found; }, 60000);
+        std::printf("element_path_end_%s_longest_slice_ms %.1f\n", which, away.stop());
         std::printf("element_path_end_%s_cpu_ms %.1f\n", which,
                     ms(bench::cpuSeconds() - pathBefore));
         std::printf("element_path_end_%s_wall_ms %.0f\n", which,
