@@ -1,7 +1,7 @@
 #include "editor/recovery/RecoveryFiles.h"
 
 #include "core/text/PathBytes.h"
-#include "editor/recovery/RecoveryJournal.h"
+#include "platform/files/ContentDigest.h"
 #include "platform/files/UniqueFd.h"
 #include "platform/system/AvailableMemory.h"
 
@@ -98,12 +98,14 @@ std::optional<MeasuredFile> measureFile(const QString& path) {
     UniqueFd in(::open(bytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
     if (!in)
         return std::nullopt;
-    MeasuredFile found{0, journalChecksum({})};
+    MeasuredFile found;
+    platform::ContentDigest digest;
     const bool read = readPieces(in.get(), [&](std::string_view piece) {
         found.length += piece.size();
-        found.checksum = journalChecksum(piece, found.checksum);
+        digest.add(piece);
         return true;
     });
+    found.checksum = digest.value();
     return read ? std::optional(found) : std::nullopt;
 }
 

@@ -27,7 +27,8 @@ std::optional<std::string> readWhole(const QString& path, QString& error);
 // stop; false on a read error.
 bool readPieces(int fd, const std::function<bool(std::string_view)>& sink);
 
-// The length and journal checksum of a file's bytes; none when it cannot be read.
+// The length and content digest of a file's bytes (as a base's checksum is
+// kept); none when it cannot be read.
 struct MeasuredFile {
     std::uint64_t length = 0;
     std::uint64_t checksum = 0;

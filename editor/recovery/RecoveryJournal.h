@@ -27,7 +27,7 @@ struct JournalHeader {
     // its bytes' length and checksum.
     std::string baseName;
     std::uint64_t baseLength = 0;
-    std::uint64_t baseChecksum = 0;
+    std::uint64_t baseChecksum = 0; // the base's content digest (platform::ContentDigest)
     // The document's file when the base was taken from it (none for a text base).
     std::int64_t fileSize = -1;
     std::int64_t fileTime = 0; // modification time, nanoseconds

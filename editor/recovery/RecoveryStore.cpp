@@ -2,6 +2,7 @@
 
 #include "core/text/PathBytes.h"
 #include "editor/recovery/RecoveryFiles.h"
+#include "platform/files/ContentDigest.h"
 #include "platform/files/UniqueFd.h"
 
 #include <QCoreApplication>
@@ -69,14 +70,15 @@ QString writeFresh(const QString& path, Fill fill, RecoveryStore::Base& written)
     if (!out)
         return why();
     written = {};
-    written.checksum = journalChecksum({});
+    platform::ContentDigest digest;
     bool ok = true;
     fill([&](std::string_view piece) {
         ok = ok && platform::writeAll(out.get(), piece);
         written.length += piece.size();
-        written.checksum = journalChecksum(piece, written.checksum);
+        digest.add(piece);
         return ok;
     });
+    written.checksum = digest.value();
     if (!ok) {
         const QString reason = why();
         ::unlink(bytes(path).constData());

@@ -3,6 +3,7 @@
 #include "editor/editing/SourceEditor.h"
 #include "editor/frmMain.h"
 #include "editor/recovery/RecoveryStore.h"
+#include "platform/files/ContentDigest.h"
 #include "support/FakePrompts.h"
 #include "support/Files.h"
 #include "support/RecordingPlacement.h"
@@ -185,7 +186,7 @@ TEST_F(RecoveryTest, CopiesThatCannotBeReadAreSetAsideOnceAndTheProgramAlwaysSta
     relative.file = QStringLiteral("../../evil\nname.html");
     relative.baseName = "3-c-1.base";
     writeRaw(dir.filePath(QStringLiteral("3-c-1.base")), "");
-    relative.baseChecksum = editor::journalChecksum({});
+    relative.baseChecksum = platform::ContentDigest().value();
     writeRaw(dir.filePath(QStringLiteral("3-c.journal")),
              QByteArray::fromStdString(editor::encodeJournalHeader(relative)));
     // What killed runs leave half done.
