@@ -50,8 +50,9 @@ TEST_F(DarkDesktopTest, TheBottomBarStaysGreyAndItsLabelsReadOnItInEitherTheme) 
                 << theme << " " << option->text().toStdString();
         }
         for (QLabel* label : bar->findChildren<QLabel*>()) {
-            if (!label->text().isEmpty()) // the file display shows no text
+            if (!label->text().isEmpty()) { // the file display shows no text
                 EXPECT_GE(inkContrast(*label, label->rect(), grey), 7.0) << theme;
+            }
         }
     };
     {
