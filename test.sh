@@ -6,10 +6,11 @@ cd "$(dirname "$0")"
 scripts/install-packages
 
 dir=build
-args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+# A compiler warning in our own code fails the build.
+args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DOSTRA_WERROR=ON)
 if [ "${1:-}" = "--sanitize" ]; then
     dir=build-asan
-    args=(-DCMAKE_BUILD_TYPE=Debug -DOSTRA_SANITIZE=ON)
+    args=(-DCMAKE_BUILD_TYPE=Debug -DOSTRA_SANITIZE=ON -DOSTRA_WERROR=ON)
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -253,6 +253,8 @@ void frmMain::changeEvent(QEvent* event) {
     // Screen readers name the editor after its document, as the caption does.
     if (event->type() == QEvent::WindowTitleChange && coding_)
         coding_->setAccessibleName(windowTitle());
+    if (event->type() == QEvent::PaletteChange && picBottomBar_)
+        applyBarColours(*picBottomBar_, palette());
     QWidget::changeEvent(event);
 }
 

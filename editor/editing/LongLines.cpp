@@ -1,6 +1,7 @@
 #include "editor/editing/LongLines.h"
 
 #include "editor/editing/LineSegmenter.h"
+#include "editor/editing/PlainStyles.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -34,8 +35,7 @@ void LongLines::prepare(std::size_t longestLine) {
         return;
     // We choose: a page with long lines stays plain. A lexer's styles would
     // replace the short runs that keep such a line quick to lay out.
-    if (editor_.lexer())
-        editor_.setLexer(nullptr);
+    detachLexerKeepingLook(editor_);
     const long lines = editor_.SendScintilla(Sci::SCI_GETLINECOUNT);
     for (long line = 0; line < lines; ++line) {
         const long length =

@@ -1,12 +1,16 @@
 #include "editor/editing/SyntaxColouring.h"
 
+#include "editor/editing/PlainStyles.h"
 #include "editor/editing/SourceEditor.h"
 
 #include <Qsci/qscilexercss.h>
 #include <Qsci/qscilexerhtml.h>
 #include <Qsci/qscilexerxml.h>
 
+#include <QEvent>
 #include <QRadioButton>
+
+#include <utility>
 
 namespace editor {
 
@@ -59,7 +63,36 @@ SyntaxColouring::SyntaxColouring(SourceEditor& editor, const QFont& font,
     });
     // The lexer and its settings belong to a document: a fresh one gets them anew.
     connect(&editor_, &SourceEditor::documentReplaced, this, &SyntaxColouring::apply);
+    editor_.installEventFilter(this);
     apply();
+}
+
+bool SyntaxColouring::eventFilter(QObject* watched, QEvent* event) {
+    // The lexers keep the colours they were made with: a new palette (a
+    // change of desktop theme) gets new ones. The one the editor holds goes
+    // when the new one replaces it.
+    if (watched == &editor_ && event->type() == QEvent::PaletteChange) {
+        const std::array<QsciLexer*, 4> old = std::exchange(lexers_, {});
+        apply();
+        for (QsciLexer* lexer : old) {
+            if (lexer != editor_.lexer())
+                delete lexer;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SyntaxColouring::applyChrome() {
+    const QPalette palette = editor_.palette();
+    const QColor paper = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    if (!editor_.lexer())
+        colourPlainStyles(editor_, text, paper);
+    // After the lexer: attaching one resets the margin to the component's grey.
+    const MarginColours margin = marginColours(paper, text);
+    editor_.setMarginsBackgroundColor(margin.back);
+    editor_.setMarginsForegroundColor(margin.fore);
+    editor_.setCaretForegroundColor(text);
 }
 
 void SyntaxColouring::select(LexerKind kind) {
@@ -70,15 +103,17 @@ void SyntaxColouring::select(LexerKind kind) {
 }
 
 void SyntaxColouring::apply() {
-    if (editor_.holdsLongLines())
-        return; // see SourceEditor::prepareForLines
+    if (editor_.holdsLongLines()) {
+        applyChrome(); // plain, see SourceEditor::prepareForLines
+        return;
+    }
     // A document held without style bytes shows no colours: a lexer would
     // still read all of it, up to the shown text, after every jump (2.6 s of
     // CPU for Ctrl+End in a 100 MB page).
     if (editor_.SendScintilla(QsciScintilla::SCI_GETDOCUMENTOPTIONS) &
         QsciScintilla::SC_DOCUMENTOPTION_STYLES_NONE) {
-        if (editor_.lexer())
-            editor_.setLexer(nullptr);
+        detachLexerKeepingLook(editor_);
+        applyChrome();
         return;
     }
     QsciLexer& lexer = lexerFor(kind_);
@@ -96,6 +131,7 @@ void SyntaxColouring::apply() {
     // through a change of lexer object, so each kind sets its own.
     const char* serverScript = kind_ == LexerKind::ServerPage ? "2" : "1";
     editor_.SendScintilla(QsciScintilla::SCI_SETPROPERTY, "asp.default.language", serverScript);
+    applyChrome();
 }
 
 QsciLexer& SyntaxColouring::lexerFor(LexerKind kind) {

@@ -16,7 +16,8 @@ class SourceEditor;
 
 // Colours the source editor's text with the lexer of the selected document
 // type option, at once when the option changes, in one font for every style.
-// Only colours change: the text and the editor's font stay as they are.
+// Only colours change: the text and the editor's font stay as they are. The
+// colours follow the editor's palette, a dark one too, also when it changes.
 class SyntaxColouring : public QObject {
     Q_OBJECT
 public:
@@ -25,7 +26,13 @@ public:
     SyntaxColouring(SourceEditor& editor, const QFont& font,
                     const std::array<QRadioButton*, 4>& options, QObject* parent);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The margin's and the caret's colours from the editor's palette, and
+    // the plain text's when no lexer colours it.
+    void applyChrome();
     void select(LexerKind kind);
     // Gives the editor's current document the lexer of `kind_`.
     void apply();

@@ -153,4 +153,11 @@ QColor roleColour(StyleRole role, const QColor& paper) {
     return QColor::fromHsl(colour.hslHue(), colour.hslSaturation(), 255 - colour.lightness());
 }
 
+MarginColours marginColours(const QColor& paper, const QColor& text) {
+    if (paper.lightness() >= 128)
+        return {QColor(224, 224, 224), QColor(Qt::black)};
+    // As far from the paper as the light grey is from white.
+    return {QColor::fromHsl(paper.hslHue(), paper.hslSaturation(), paper.lightness() + 31), text};
+}
+
 } // namespace editor

@@ -30,4 +30,13 @@ const std::vector<std::pair<int, StyleRole>>& styleRoles(LexerKind kind);
 // a light paper, the same hues lightened on a dark one.
 QColor roleColour(StyleRole role, const QColor& paper);
 
+// The line numbers' margin beside a paper: the component's own light grey
+// and black on a light paper; on a dark one a shade a little lighter than
+// the paper, with the text colour.
+struct MarginColours {
+    QColor back;
+    QColor fore;
+};
+MarginColours marginColours(const QColor& paper, const QColor& text);
+
 } // namespace editor

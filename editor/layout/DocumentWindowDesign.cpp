@@ -5,6 +5,7 @@
 #include "editor/editing/TabControl.h"
 #include "editor/layout/CloseLabel.h"
 #include "platform/desktop/DesignFont.h"
+#include "platform/gdi/objects/LightPalette.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -39,9 +40,7 @@ DocumentWindowControls buildDocumentWindowControls(QWidget& window) {
 
     c.picBottomBar = place(new QWidget(&window), "picBottomBar", twipsRect(120, 5040, 8295, 495));
     c.picBottomBar->setAutoFillBackground(true);
-    QPalette barPalette = c.picBottomBar->palette();
-    barPalette.setColor(QPalette::Window, QColor(224, 224, 224));
-    c.picBottomBar->setPalette(barPalette);
+    applyBarColours(*c.picBottomBar, window.palette());
 
     struct Option {
         const char* caption;
@@ -66,6 +65,13 @@ DocumentWindowControls buildDocumentWindowControls(QWidget& window) {
                      twipsRect(0, 0, 135, 135));
     c.Label1->setAccessibleName(QStringLiteral("Hide the bottom bar"));
     return c;
+}
+
+void applyBarColours(QWidget& picBottomBar, const QPalette& desktop) {
+    const QColor design(224, 224, 224);
+    QPalette bar = gdi::isDarkPalette(desktop) ? gdi::lightPaletteAround(design, desktop) : desktop;
+    bar.setColor(QPalette::Window, design);
+    picBottomBar.setPalette(bar);
 }
 
 core::DocumentType selectedType(const std::array<QRadioButton*, 4>& Option1) {

@@ -8,6 +8,7 @@
 
 class QGroupBox;
 class QLabel;
+class QPalette;
 class QRadioButton;
 class QWidget;
 
@@ -31,6 +32,11 @@ struct DocumentWindowControls {
 
 // Creates the controls in `window` at their design positions (in twips).
 DocumentWindowControls buildDocumentWindowControls(QWidget& window);
+
+// The bottom bar keeps its light grey design colour on any desktop; on a
+// dark one its labels and option faces take the light palette around that
+// colour, so that they stay readable. Again whenever the desktop's changes.
+void applyBarColours(QWidget& picBottomBar, const QPalette& desktop);
 
 // The document type of the selected option (HTML when, for a moment, none is).
 core::DocumentType selectedType(const std::array<QRadioButton*, 4>& Option1);

@@ -1,5 +1,6 @@
 #include "ButtonRenderer.h"
 #include "RenderOptions.h"
+#include "support/Contrast.h"
 
 #include <QTemporaryDir>
 
@@ -186,4 +187,28 @@ TEST(RenderTool, PicturesLayoutAndContainerBackground) {
                        error);
     ASSERT_TRUE(out.has_value());
     EXPECT_EQ(out->image.pixel(10, 5), qRgb(40, 45, 9));
+}
+
+// The contact sheet of a dark desktop: every style in every state keeps a
+// light face, with its caption dark on it.
+TEST(RenderTool, EveryStyleOnADarkDesktopHasALightFaceWithADarkCaption) {
+    for (int style = 0; style < 5; ++style) {
+        for (const char* state : {"normal", "hover", "pressed", "armed"}) {
+            SCOPED_TRACE(QStringLiteral("style %1 %2").arg(style).arg(state).toStdString());
+            QString error;
+            const auto out = renderButton(
+                parse({"--dark", "--set", QStringLiteral("ButtonStyle=%1").arg(style), "--set",
+                       "Caption=OK", "--state", state, "--size", "100x40", "-o", "x.png"}),
+                error);
+            ASSERT_TRUE(out.has_value());
+            const QColor face = out->image.pixelColor(20, 20);
+            EXPECT_GE(face.lightness(), 170) << face.name().toStdString();
+            double caption = 1;
+            for (int y = 12; y < 28; ++y) {
+                for (int x = 38; x < 62; ++x)
+                    caption = std::max(caption, contrast(out->image.pixelColor(x, y), face));
+            }
+            EXPECT_GE(caption, 7.0);
+        }
+    }
 }

@@ -42,7 +42,8 @@ std::optional<RenderOutput> renderButton(const RenderOptions& o, QString& error)
         container.picture = *p;
     }
 
-    gdi::SystemColors colors = gdi::SystemColors::pinned();
+    gdi::SystemColors colors =
+        o.dark ? gdi::SystemColors::pinnedDark() : gdi::SystemColors::pinned();
     for (const auto& [index, c] : o.sysColors)
         colors.setColor(index, gdi::RGB(c.r, c.g, c.b));
 

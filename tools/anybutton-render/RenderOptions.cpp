@@ -130,6 +130,8 @@ ParseResult parseRenderOptions(const QStringList& args) {
             o.isDefault = true;
         } else if (a == QLatin1String("--design")) {
             o.design = true;
+        } else if (a == QLatin1String("--dark")) {
+            o.dark = true;
         } else if (a == QLatin1String("--print-layout")) {
             o.printLayout = true;
         } else if (a == QLatin1String("--size")) {
@@ -197,14 +199,15 @@ QString usageText() {
     return QStringLiteral(
         "usage: anybutton-render [--help] [--size WxH] [--set KEY=VALUE]... "
         "[--state normal|hover|pressed|armed]\n"
-        "                        [--focus] [--disabled] [--default] [--design]\n"
+        "                        [--focus] [--disabled] [--default] [--design] [--dark]\n"
         "                        [--syscolor INDEX=R,G,B]... [--picture FILE] [--hover-picture "
         "FILE]\n"
         "                        [--container-picture FILE] [--position X,Y] [--print-layout] -o "
         "OUT.png\n"
         "Renders one AnyButton, built by its load step from the given property-bag values, to a "
         "PNG.\n"
-        "WxH is at most 10000 each and 67108864 pixels in all.\n"
+        "WxH is at most 10000 each and 67108864 pixels in all. --dark takes the system colours\n"
+        "a dark desktop gives (Adwaita dark) instead of the light ones; --syscolor still wins.\n"
         "Numbers are decimal or 0x-hex; colours are 32-bit values (red in the low byte, high bit "
         "for\n"
         "system colours); booleans are -1 or 0; Font takes NAME[,SIZE][,bold][,italic]... .\n");

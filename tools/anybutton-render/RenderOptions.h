@@ -27,6 +27,7 @@ struct RenderOptions {
     bool disabled = false;
     bool isDefault = false;
     bool design = false;
+    bool dark = false; // the system colours of a dark desktop
     std::map<int, RGBValue> sysColors;
     QString picture;
     QString hoverPicture;

@@ -1,5 +1,7 @@
 #include "platform/gdi/objects/SystemColors.h"
 
+#include "platform/gdi/objects/LightPalette.h"
+
 #include <QPalette>
 
 namespace gdi {
@@ -25,7 +27,22 @@ SystemColors SystemColors::pinned() {
     return t;
 }
 
-SystemColors SystemColors::fromPalette(const QPalette& p) {
+SystemColors SystemColors::pinnedDark() {
+    return fromPalette(adwaitaDarkPalette());
+}
+
+SystemColors SystemColors::fromPalette(const QPalette& desktop) {
+    // We choose: on a dark desktop the buttons keep light faces, the light
+    // counterpart of the desktop's button colour with its own shades and
+    // black text, and the desktop's highlight. The painters' arithmetic was
+    // made for light faces: the rounded face shaded up by 48 with its blue
+    // scaled turns a dark grey khaki, and the XP tints lifted from the
+    // highlight stay pale under the desktop's light text.
+    const QPalette p =
+        isDarkPalette(desktop)
+            ? lightPaletteAround(
+                  lightCounterpart(desktop.color(QPalette::Active, QPalette::Button)), desktop)
+            : desktop;
     const auto g = QPalette::Active;
     SystemColors t;
     // The MDI area paints its background with the Dark role.

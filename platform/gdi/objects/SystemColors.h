@@ -28,6 +28,8 @@ public:
     SystemColors() = default;
 
     static SystemColors pinned();
+    // What a dark desktop (Adwaita dark) gives through fromPalette.
+    static SystemColors pinnedDark();
     static SystemColors fromPalette(const QPalette& palette);
 
     // Black for an index outside the table.

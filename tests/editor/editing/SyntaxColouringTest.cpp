@@ -1,5 +1,7 @@
 #include "editor/editing/SourceEditor.h"
 #include "editor/editing/SyntaxScheme.h"
+#include "support/Contrast.h"
+#include "support/DarkDesktop.h"
 #include "support/DocumentWindowTest.h"
 #include "support/Files.h"
 
@@ -40,6 +42,16 @@ protected:
     QColor back(int style) {
         const long bgr = send(QsciScintilla::SCI_STYLEGETBACK, static_cast<unsigned long>(style));
         return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    }
+    QColor caret() {
+        const long bgr = send(QsciScintilla::SCI_GETCARETFORE);
+        return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    }
+    std::string fontName(int style) {
+        char name[128] = {};
+        coding->SendScintilla(QsciScintilla::SCI_STYLEGETFONT, static_cast<unsigned long>(style),
+                              static_cast<void*>(name));
+        return name;
     }
 };
 
@@ -144,4 +156,50 @@ TEST_F(SyntaxColouringTest, OnlyTheDrawnTextIsStyledAfterOpenAndAfterAChangeOfTy
         EXPECT_LT(send(QsciScintilla::SCI_GETENDSTYLED), 64 * 1024) << name;
         EXPECT_EQ(send(QsciScintilla::SCI_GETSTYLEAT, 1), H::Tag) << name;
     }
+}
+
+// A dark desktop theme, also one chosen while the window is open, gives a
+// dark paper with light text and caret, a dark margin and syntax colours that
+// read on it: after a change of type (a new lexer resets the margin) and in a
+// page with long lines, which shows plain in two styles.
+TEST_F(SyntaxColouringTest, ADarkDesktopGivesADarkPaperOnWhichEveryColourReads) {
+    using S = QsciScintilla;
+    writeRaw(path("long.html"), "<p>" + QByteArray(3 * editor::SourceEditor::kLongLine, 'x') +
+                                    "</p>\r\n<b>bold</b>\r\n");
+    const std::string designFont = fontName(S::STYLE_DEFAULT);
+    const DarkDesktop dark;
+    const QColor paper = coding->palette().color(QPalette::Base);
+    const QColor text = coding->palette().color(QPalette::Text);
+    ASSERT_LT(paper.lightness(), 64);
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        DocumentType type;
+    } steps[] = {
+        {"the theme changed", [] {}, DocumentType::HTML},
+        {"click CSS", [&] { clickOption(DocumentType::CSS); }, DocumentType::CSS},
+        {"click XML", [&] { clickOption(DocumentType::XML); }, DocumentType::XML},
+        {"open long.html", [&] { ASSERT_TRUE(window->OpenFile(path("long.html"))); },
+         DocumentType::HTML},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(back(S::STYLE_DEFAULT), paper) << step.what;
+        EXPECT_EQ(fore(S::STYLE_DEFAULT), text) << step.what;
+        EXPECT_EQ(caret(), text) << step.what;
+        const QColor margin = back(S::STYLE_LINENUMBER);
+        EXPECT_LT(margin.lightness(), 100) << step.what;
+        EXPECT_GE(contrast(fore(S::STYLE_LINENUMBER), margin), 7.0) << step.what;
+        if (coding->lexer()) {
+            for (const auto& [style, role] : editor::styleRoles(editor::lexerKindFor(step.type)))
+                EXPECT_GE(contrast(fore(style), back(style)), 4.5) << step.what << " " << style;
+        } else {
+            for (const int style : {0, 1}) { // the long line's runs
+                EXPECT_EQ(back(style), paper) << style;
+                EXPECT_EQ(fore(style), text) << style;
+                EXPECT_EQ(fontName(style), designFont) << style;
+            }
+        }
+    }
+    EXPECT_FALSE(coding->lexer()); // the long page shows plain
 }

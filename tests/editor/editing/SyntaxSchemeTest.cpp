@@ -1,30 +1,11 @@
 #include "editor/editing/SyntaxScheme.h"
+#include "support/Contrast.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
 
 using core::DocumentType;
 using editor::LexerKind;
 using editor::StyleRole;
-
-namespace {
-
-double luminance(const QColor& c) {
-    const auto channel = [](double v) {
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b) {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-} // namespace
 
 TEST(SyntaxScheme, EachDocumentTypeHasItsLexer) {
     EXPECT_EQ(editor::lexerKindFor(DocumentType::HTML), LexerKind::Hypertext);

@@ -1,6 +1,7 @@
 #include "platform/gdi/PixelHelpers.h"
 
 #include "platform/gdi/Drawing.h"
+#include "platform/gdi/objects/LightPalette.h"
 
 #include <QPalette>
 
@@ -61,6 +62,32 @@ TEST(SystemColorsTable, FromPaletteMapsTheRoles) {
     EXPECT_EQ(t.GetSysColor(COLOR_3DDKSHADOW), RGB(13, 14, 15));
     EXPECT_EQ(t.GetSysColor(COLOR_3DLIGHT), RGB(16, 17, 18));
     EXPECT_EQ(t.GetSysColor(COLOR_BTNHIGHLIGHT), RGB(19, 20, 21));
+}
+
+// On a dark desktop (GTK's Adwaita dark, KDE's Breeze dark) the buttons keep
+// light faces, shaded lighter and darker around them, with black text and the
+// desktop's own highlight.
+TEST(SystemColorsTable, FromADarkPaletteKeepsLightShadedFacesAndBlackText) {
+    QPalette breeze(QColor(49, 54, 59), QColor(42, 46, 50));
+    breeze.setColor(QPalette::WindowText, QColor(252, 252, 252));
+    breeze.setColor(QPalette::Highlight, QColor(61, 174, 233));
+    for (const QPalette& dark : {adwaitaDarkPalette(), breeze}) {
+        const SystemColors t = SystemColors::fromPalette(dark);
+        const auto lightness = [&](int index) {
+            const COLORREF c = t.GetSysColor(index);
+            return QColor(GetRValue(c), GetGValue(c), GetBValue(c)).lightness();
+        };
+        const QColor button = dark.color(QPalette::Button);
+        SCOPED_TRACE(button.name().toStdString());
+        EXPECT_GE(lightness(COLOR_BTNFACE), 200);
+        EXPECT_EQ(t.GetSysColor(COLOR_BTNTEXT), kBlack);
+        const QColor highlight = dark.color(QPalette::Highlight);
+        EXPECT_EQ(t.GetSysColor(COLOR_HIGHLIGHT),
+                  RGB(highlight.red(), highlight.green(), highlight.blue()));
+        EXPECT_GT(lightness(COLOR_BTNHIGHLIGHT), lightness(COLOR_BTNFACE));
+        EXPECT_LT(lightness(COLOR_BTNSHADOW), lightness(COLOR_BTNFACE));
+        EXPECT_LT(lightness(COLOR_3DDKSHADOW), lightness(COLOR_BTNSHADOW));
+    }
 }
 
 TEST(DeviceContextState, NewContextDefaultsAndSelectReturnsDisplaced) {
