@@ -1,6 +1,7 @@
 #include "editor/recovery/RecoveryCopy.h"
 
 #include "core/text/PathBytes.h"
+#include "editor/recovery/RecoveryJournal.h"
 #include "editor/recovery/StoredNames.h"
 
 #include <QByteArray>
@@ -28,12 +29,8 @@ std::optional<std::uint64_t> number(const std::string& text, int base) {
 } // namespace
 
 std::uint64_t recoveryChecksum(std::string_view text) {
-    std::uint64_t hash = 14695981039346656037ULL;
-    for (const char c : text) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ULL;
-    }
-    return hash;
+    // The same FNV-1a as the journal's records.
+    return journalChecksum(text);
 }
 
 std::string recoveryHeader(const RecoveryCopy& copy) {

@@ -95,21 +95,10 @@ std::optional<RecoveryStore::Base> measureBase(const QString& path) {
 } // namespace
 
 RecoveryStore::RecoveryStore(const QString& folder) : folder_(folder) {
-    QDir().mkpath(QFileInfo(folder_).absolutePath());
-    // Made for this user alone: unsaved pages are nobody else's to read.
-    if (::mkdir(bytes(folder_).constData(), S_IRWXU) != 0 && errno == EEXIST) {
-        struct stat st {};
-        if (::lstat(bytes(folder_).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
-            st.st_uid == ::getuid() && (st.st_mode & 077))
-            ::chmod(bytes(folder_).constData(), S_IRWXU);
-    }
     name_ = QStringLiteral("%1-%2")
                 .arg(QCoreApplication::applicationPid())
                 .arg(QRandomGenerator::global()->generate64(), 0, 36);
-    lock_ =
-        ::open(bytes(pathOf(kLock)).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (lock_ >= 0)
-        ::flock(lock_, LOCK_EX | LOCK_NB);
+    ready();
 
     // What killed runs left: half-written files, locks of sessions with
     // nothing in them, bases no journal names.

@@ -195,15 +195,9 @@ TEST_F(DocumentFileTest, FailedWriteLeavesTheOldFileIntact) {
     // A file-size limit makes the write fail part-way, as a full disk would.
     const QString target = path("page.html");
     writeRaw(target, "precious old contents");
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const WriteResult r = writeDocument(target, std::string(64 * 1024, 'x'), TextEncoding::Utf8);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
+    const WriteResult r = underFileSizeLimit(4096, [&] {
+        return writeDocument(target, std::string(64 * 1024, 'x'), TextEncoding::Utf8);
+    });
 
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.errorMessage.contains(target));

@@ -134,16 +134,9 @@ TEST_F(SaveSafetyTest, AnInPlaceWriteThatFailsPutsTheOldContentBack) {
     const QString link = path("link.html");
     writeRaw(page, QByteArray(3000, 'o'));
     ASSERT_EQ(::link(nameOf(page).constData(), nameOf(link).constData()), 0);
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const WriteResult r =
-        writeDocument(page, std::string(64 * 1024, 'n'), TextEncoding::Utf8, options());
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
+    const WriteResult r = underFileSizeLimit(4096, [&] {
+        return writeDocument(page, std::string(64 * 1024, 'n'), TextEncoding::Utf8, options());
+    });
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.errorMessage.contains(QStringLiteral("was not changed")));
     EXPECT_EQ(readRaw(link), QByteArray(3000, 'o'));
