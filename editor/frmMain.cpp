@@ -78,9 +78,12 @@ void frmMain::setRecovery(const RecoveryStore& store, RecoveryKeeper::Timing tim
     recovery_ = new RecoveryKeeper(
         *coding_,
         [this] {
-            return RecoveryKeeper::Document{state_.CurrentFile, state_.encoding, state_.lineEnd,
+            return RecoveryKeeper::Document{state_.CurrentFile,
+                                            state_.encoding,
+                                            state_.lineEnd,
                                             DocumentType(),
-                                            state_.disk ? state_.disk->stamp() : FileStamp{}};
+                                            state_.disk ? state_.disk->stamp() : FileStamp{},
+                                            state_.disk ? state_.disk->digest : 0};
         },
         store, timing, this);
     for (QRadioButton* option : Option1_)

@@ -94,8 +94,9 @@ bool readPieces(int fd, const std::function<bool(std::string_view)>& sink) {
     }
 }
 
-std::optional<MeasuredFile> measureFile(const QString& path) {
-    UniqueFd in(::open(bytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+std::optional<MeasuredFile> measureFile(const QString& path, Links links) {
+    UniqueFd in(::open(bytes(path).constData(),
+                       O_RDONLY | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0)));
     if (!in)
         return std::nullopt;
     MeasuredFile found;

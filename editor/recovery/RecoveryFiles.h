@@ -28,12 +28,14 @@ std::optional<std::string> readWhole(const QString& path, QString& error);
 bool readPieces(int fd, const std::function<bool(std::string_view)>& sink);
 
 // The length and content digest of a file's bytes (as a base's checksum is
-// kept); none when it cannot be read.
+// kept); none when it cannot be read. A link is followed only when asked
+// (the document's own file may be one; nothing in the recovery folder is).
+enum class Links { Refuse, Follow };
 struct MeasuredFile {
     std::uint64_t length = 0;
     std::uint64_t checksum = 0;
 };
-std::optional<MeasuredFile> measureFile(const QString& path);
+std::optional<MeasuredFile> measureFile(const QString& path, Links links = Links::Refuse);
 
 // Makes `from` durable as `to`: synced, renamed, its folder synced. Returns
 // why it failed (and removes `from`), or an empty text.

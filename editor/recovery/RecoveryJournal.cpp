@@ -126,8 +126,10 @@ std::optional<ParsedJournal> parseJournal(std::string_view stored,
     const auto fileTime = number(fields["file-time"], 10);
     if (!checked || !headerSum ||
         journalChecksum(stored.substr(0, checked)) != static_cast<std::uint64_t>(*headerSum) ||
-        !validBaseName(fields["base"]) || !baseLength || *baseLength < 0 || !baseSum || !fileSize ||
-        !fileTime || !storedValue(kStoredEncodings, fields["encoding"], h.encoding) ||
+        !(validBaseName(fields["base"]) ||
+          (fields["base"].empty() && fileSize && *fileSize >= 0)) ||
+        !baseLength || *baseLength < 0 || !baseSum || !fileSize || !fileTime ||
+        !storedValue(kStoredEncodings, fields["encoding"], h.encoding) ||
         !storedValue(kStoredLineEnds, fields["line-end"], h.lineEnd) ||
         !storedValue(kStoredTypes, fields["type"], h.type) || !fields.count("file"))
         return std::nullopt;

@@ -14,17 +14,18 @@
 namespace editor {
 
 // A recovery journal: what an unsaved document was based on, then every edit
-// made since, appended as it happens. The base is a file of the journal's
-// own (the document's file as it was read or saved, copied once; or the text
-// itself), so the document's file may change or go without the edits losing
-// their footing.
+// made since, appended as it happens. The base is the document's file as it
+// was read or saved, until a copy of the journal's own replaces it (a moment
+// later, off the keys' path); or a file of the text itself. Once the base is
+// the journal's own, the document's file may change or go without the edits
+// losing their footing.
 struct JournalHeader {
     QString file; // CurrentFile; empty while untitled
     TextEncoding encoding = TextEncoding::Utf8;
     LineEnd lineEnd = LineEnd::CrLf;
     core::DocumentType type = core::DocumentType::HTML;
-    // The base the edits apply to (a file name in the journal's folder), and
-    // its bytes' length and checksum.
+    // The base the edits apply to (a file name in the journal's folder, or
+    // empty for the document's file itself), and its bytes' length and checksum.
     std::string baseName;
     std::uint64_t baseLength = 0;
     std::uint64_t baseChecksum = 0; // the base's content digest (platform::ContentDigest)

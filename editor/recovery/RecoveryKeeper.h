@@ -29,7 +29,10 @@ class RecoveryStore;
 // Keeps the unsaved text recoverable: a journal of every edit over a base (the
 // file as it was read or saved, or the text itself), appended a moment after
 // each pause in typing and at least every second while it goes on, so each
-// copy costs what the edits since the last one cost. Nothing runs while the
+// copy costs what the edits since the last one cost. The file itself is the
+// base at first; its copy is made once typing pauses, or at once when the
+// window is left (where another program may change the file), so the keys
+// never wait on copying a large page. Nothing runs while the
 // text is at its save point; the journal goes when the text is saved, loaded
 // or reset, and when the document is closed.
 class RecoveryKeeper : public QObject, private DocumentText::Listener {
@@ -38,6 +41,7 @@ public:
     struct Timing {
         std::chrono::milliseconds quiet{300};    // after the last change
         std::chrono::milliseconds longest{1000}; // after the first change not yet written
+        std::chrono::milliseconds ownBase{3000}; // the file is the base until then at least
     };
     // What the journal keeps of the document besides its text.
     struct Document {
@@ -45,7 +49,8 @@ public:
         TextEncoding encoding = TextEncoding::Utf8;
         LineEnd lineEnd = LineEnd::CrLf;
         core::DocumentType type = core::DocumentType::HTML;
-        FileStamp stamp; // the file as last read or written
+        FileStamp stamp;         // the file as last read or written
+        std::uint64_t digest{0}; // its bytes' content digest
     };
     // A copy to put back: its base (a file to open as it is) or, for a copy of
     // the older form, its text; and what the document was.
@@ -87,6 +92,7 @@ private:
     void writeNow();
     void resolveInsertion();
     void startFromText(bool compacting);
+    void takeOwnBase();
     void report(const QString& problem);
     void post(std::function<QString()> job);
 
@@ -106,6 +112,11 @@ private:
     JournalHeader header_;
     std::uint64_t journalBytes_ = 0;
     std::string records_;
+    // The journal is over the document's file itself, as `fileStamp_` says it was.
+    bool overFile_ = false;
+    FileStamp fileStamp_;
+    QTimer ownBaseTimer_;
+    QElapsedTimer overFileSince_;
     std::optional<std::pair<std::size_t, std::size_t>> insertion_; // made, bytes not yet read
     bool replaying_ = false;
     // Set by the writer when a session's file work failed: the next write

@@ -87,11 +87,6 @@ QString writeFresh(const QString& path, Fill fill, RecoveryStore::Base& written)
     return out.close() ? QString() : why();
 }
 
-std::optional<RecoveryStore::Base> measureBase(const QString& path) {
-    const std::optional<MeasuredFile> m = measureFile(path);
-    return m ? std::optional(RecoveryStore::Base{m->length, m->checksum}) : std::nullopt;
-}
-
 } // namespace
 
 RecoveryStore::RecoveryStore(const QString& folder) : folder_(folder) {
@@ -217,6 +212,27 @@ QString RecoveryStore::startJournal(const std::string& header) const {
     return durableRename(temp, pathOf(kJournal), folder_);
 }
 
+QString RecoveryStore::rebaseJournal(const std::string& header) const {
+    QString error;
+    const std::optional<std::string> stored = readWhole(pathOf(kJournal), error);
+    if (!stored)
+        return error;
+    // The header ends at its first empty line; the edits follow it as they are.
+    const std::size_t end = stored->find("\n\n");
+    if (end == std::string::npos)
+        return QStringLiteral("the journal is damaged");
+    const QString temp = pathOf(kJournal + kNew);
+    UniqueFd out(::open(bytes(temp).constData(),
+                        O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR));
+    if (!out || !platform::writeAll(out.get(), header) ||
+        !platform::writeAll(out.get(), std::string_view(*stored).substr(end + 2)) || !out.close()) {
+        const QString reason = why();
+        ::unlink(bytes(temp).constData());
+        return reason;
+    }
+    return durableRename(temp, pathOf(kJournal), folder_);
+}
+
 QString RecoveryStore::appendJournal(std::string_view records) const {
     UniqueFd out(
         ::open(bytes(pathOf(kJournal)).constData(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW));
@@ -276,13 +292,17 @@ RecoveryStore::take(const QString& path) const {
         return setAside(QStringLiteral("it is damaged"));
     if (!header->header.file.isEmpty() && !QDir::isAbsolutePath(header->header.file))
         return setAside(QStringLiteral("it names a file by a path that is not whole"));
+    const JournalHeader& h = header->header;
+    const bool overFile = h.baseName.empty();
     Journal journal{path, std::move(*stored),
-                    QDir(folder_).filePath(QString::fromStdString(header->header.baseName))};
+                    overFile ? h.file : QDir(folder_).filePath(QString::fromStdString(h.baseName))};
     // The base must be the one the journal was written over.
-    const std::optional<Base> found = measureBase(journal.base);
-    if (!found || found->length != header->header.baseLength ||
-        found->checksum != header->header.baseChecksum)
-        return setAside(QStringLiteral("the text it was kept over is missing or damaged"));
+    const std::optional<MeasuredFile> found =
+        measureFile(journal.base, overFile ? Links::Follow : Links::Refuse);
+    if (!found || found->length != h.baseLength || found->checksum != h.baseChecksum)
+        return setAside(overFile
+                            ? QStringLiteral("the file it was kept over has changed since")
+                            : QStringLiteral("the text it was kept over is missing or damaged"));
     return journal;
 }
 

@@ -18,9 +18,9 @@ namespace editor {
 
 // The recovery copies of one user, in one folder made for them alone (0700).
 // Each running program keeps one session there, named by a token of its own:
-// a journal (`<name>.journal`) of edits over a base (`<name>.<generation>.base`),
-// and a lock held for as long as it runs; the system drops the lock when the
-// program ends however it ends. A session whose lock nobody holds was left
+// a journal (`<name>.journal`) of edits over a base (`<name>.<generation>.base`,
+// or for a moment the document's file itself), and a lock held for as long as it runs; the system
+// drops the lock when the program ends however it ends. A session whose lock nobody holds was left
 // by a run that did not end normally. Copies of the older whole-text form
 // (`<name>.recovery`) are still read.
 //
@@ -60,6 +60,8 @@ public:
     QString commitBase(const std::string& base) const;
     // Puts a fresh journal in place of the last, atomically and durably.
     QString startJournal(const std::string& header) const;
+    // The journal over a new base: `header`, then the edits it holds.
+    QString rebaseJournal(const std::string& header) const;
     QString appendJournal(std::string_view records) const;
     void removeBase(const std::string& base) const;
     // The journal, then `base` and every base this session made.

@@ -35,9 +35,10 @@ protected:
 
     // A document window as the program makes it; its copies are written
     // when the test flushes them.
-    std::unique_ptr<frmMain> start(const RecoveryStore& store) {
+    std::unique_ptr<frmMain> start(const RecoveryStore& store,
+                                   editor::RecoveryKeeper::Timing timing = {}) {
         auto window = std::make_unique<frmMain>(prompts, placement);
-        window->setRecovery(store);
+        window->setRecovery(store, timing);
         window->create(QString());
         window->show();
         QCoreApplication::processEvents(); // the offer comes once the window shows
@@ -254,4 +255,46 @@ TEST_F(RecoveryTest, ARecoveredPageWithALongLineIsPreparedAsOpeningPreparesIt) {
     auto window = start(store);
     EXPECT_TRUE(window->coding()->holdsLongLines());
     EXPECT_EQ(text(*window).size(), 20001);
+}
+
+TEST_F(RecoveryTest, AFileIsTheBaseUntilItsCopyIsMadeAndAChangeFromOutsideAtAnyTimeLosesNoKey) {
+    using std::chrono::milliseconds;
+    const QString file = path("page.html");
+    // Changed before the copy was made (the text becomes the base) or after.
+    for (const bool changedBeforeCopy : {true, false}) {
+        SCOPED_TRACE(changedBeforeCopy ? "changed before the copy" : "changed after it");
+        const QTemporaryDir folder;
+        const auto count = [&](const char* pattern) {
+            return QDir(folder.path()).entryList({QLatin1String(pattern)}, QDir::Files).size();
+        };
+        writeRaw(file, "<p>as read</p>");
+        QByteArray typed;
+        {
+            const RecoveryStore crashed(folder.path());
+            auto window = start(crashed, {milliseconds(1), milliseconds(5), milliseconds(30)});
+            ASSERT_TRUE(window->OpenFile(file));
+            type(*window, "typed ");
+            window->recovery()->flush();
+            EXPECT_EQ(count("*.journal"), 1);
+            EXPECT_EQ(count("*.base"), 0); // the keys did not wait on a copy
+            if (changedBeforeCopy)
+                writeRaw(file, "<p>changed by another program</p>");
+            QTest::qWait(60);
+            window->recovery()->flush();
+            QCoreApplication::processEvents(); // a fallback to the text is asked from the writer
+            window->recovery()->flush();
+            EXPECT_EQ(count("*.base"), 1);
+            if (!changedBeforeCopy)
+                writeRaw(file, "<p>changed by another program</p>");
+            typed = text(*window);
+            window.release(); // killed
+        }
+        prompts.messages.clear();
+        prompts.answers = {PromptAnswer::Yes};
+        const RecoveryStore store(folder.path());
+        auto window = start(store);
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(text(*window), typed);
+        EXPECT_EQ(window->CurrentFile(), file);
+    }
 }
