@@ -9,6 +9,7 @@
 #include "platform/desktop/KeyStates.h"
 #include "platform/desktop/NormalSize.h"
 #include "shell/ProgramIcon.h"
+#include "shell/StatusField.h"
 #include "shell/frmAbout.h"
 #include "shell/placement/WindowPlacement.h"
 
@@ -120,8 +121,8 @@ void mdimain::showDocumentWindow() {
         subWindow_->setObjectName(QStringLiteral("frmMainWindow"));
         subWindow_->setWindowIcon(windowIcon());
         connect(document_, &editor::frmMain::aboutRequested, this, &mdimain::aboutRequested);
-        connect(document_, &editor::frmMain::statusChanged, position_, &QLabel::setText);
-        position_->setText(document_->view().statusText());
+        connect(document_, &editor::frmMain::statusChanged, position_, &StatusField::showText);
+        position_->showText(document_->view().statusText());
         subWindow_->installEventFilter(this);
         area_->viewport()->installEventFilter(this);
         document_->create(commandLine_);
@@ -227,11 +228,8 @@ void mdimain::buildStatusBar() {
         panels_[i] = panel;
     }
     // After the frame's own seven: where the caret is in the document.
-    position_ = new QLabel(statusBar());
+    position_ = new StatusField(statusBar());
     position_->setObjectName(QStringLiteral("sbStatusBar_8"));
-    position_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    position_->setContentsMargins(4, 0, 4, 0);
-    position_->setTextFormat(Qt::PlainText);
     statusBar()->addPermanentWidget(position_);
     qApp->installEventFilter(this);
     connect(clock_, &QTimer::timeout, this, &mdimain::refreshStatusBar);

@@ -26,6 +26,7 @@ class RecoveryStore;
 
 namespace shell {
 
+class StatusField;
 class WindowPlacement;
 
 // The frame window: an MDI area holding the one document window, the status
@@ -81,7 +82,7 @@ private:
     QMenu* mnuFile_;
     QMenu* mnuHelp_;
     std::array<QLabel*, 7> panels_{};
-    QLabel* position_ = nullptr;
+    StatusField* position_ = nullptr;
     QTimer* clock_;
     editor::Preview::Services previewServices_;
     const editor::RecoveryStore* recoveryStore_ = nullptr;
