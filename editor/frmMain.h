@@ -63,6 +63,7 @@ public:
 
     // Replaces the browsers the previews use (the program gives the web engine view).
     void setPreviewServices(Preview::Services services);
+    Preview& preview() { return *preview_; }
     // Keeps recovery copies in `store` from now on, and offers one left by a
     // run that did not end normally once the window is created.
     void setRecovery(const RecoveryStore& store, RecoveryKeeper::Timing timing = {});

@@ -25,6 +25,8 @@ public:
                                        std::size_t /*length*/) {}
         // The text changed, by the user or by the program (told once per event).
         virtual void textEdited() {}
+        // A load replaced the whole text (told no change before it).
+        virtual void textLoaded() {}
         // The text reached or left its save point.
         virtual void savePointChanged(bool /*modified*/) {}
     };

@@ -115,6 +115,8 @@ bool SourceEditor::loadFrom(DocumentReader& reader) {
     if (!ok)
         return false;
     longLines_.prepare(reader.longestLine());
+    for (Listener* listener : std::vector<Listener*>(listeners_))
+        listener->textLoaded();
     emit textChanged();
     return true;
 }

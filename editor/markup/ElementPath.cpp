@@ -17,6 +17,9 @@ public:
         std::string name;
         int index;
         std::map<std::string, int> children;
+        bool operator==(const Open& o) const {
+            return name == o.name && index == o.index && children == o.children;
+        }
     };
 
     std::vector<Open> open{{"#document", 0, {}}};
@@ -64,6 +67,10 @@ ElementPathReader& ElementPathReader::operator=(const ElementPathReader& other) 
 
 void ElementPathReader::feed(std::string_view piece) {
     state_->tokenizer.feed(piece);
+}
+
+bool ElementPathReader::operator==(const ElementPathReader& other) const {
+    return state_->tree.open == other.state_->tree.open;
 }
 
 bool ElementPathReader::atText() const {

@@ -30,6 +30,9 @@ public:
     ElementPathReader& operator=(const ElementPathReader&);
 
     void feed(std::string_view piece);
+    // The same element tree read so far: from here on both read alike. Only
+    // meaningful where both are at text.
+    bool operator==(const ElementPathReader& other) const;
     // True where the text read ends in text (not in a tag, comment or script):
     // a place to keep the reader's state.
     bool atText() const;

@@ -20,7 +20,10 @@ namespace editor {
 Preview::Preview(QWidget& WB, DocumentFiles& files, DocumentText& text, const DocumentState& state,
                  std::function<core::DocumentType()> documentType, Services services)
     : WB_(WB), files_(files), state_(state), documentType_(std::move(documentType)),
-      services_(std::move(services)), paths_(std::make_unique<ElementPathFinder>(text)) {
+      services_(std::move(services)), paths_(std::make_unique<ElementPathFinder>(text, [this] {
+          const core::DocumentType type = documentType_();
+          return type == core::DocumentType::HTML || type == core::DocumentType::ASP;
+      })) {
     if (services_.folders.isEmpty())
         services_.folders = defaultFolders();
     if (!services_.launcher) {

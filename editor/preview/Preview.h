@@ -55,6 +55,8 @@ public:
     void navigateEmbedded(std::optional<std::size_t> caret = std::nullopt);
     // Command1 and View Page: target step, then a new browser window.
     void openExternal();
+    // Where the element at the caret is found (it reads ahead while idle).
+    ElementPathFinder& elementPaths() { return *paths_; }
 
     // The default folders: the program's, then the per-user cache. The
     // program's only while it runs from its own build or unpacked folder: an

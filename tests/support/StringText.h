@@ -23,6 +23,8 @@ public:
             return false;
         text = std::move(loaded);
         undoable = false;
+        for (Listener* l : listeners)
+            l->textLoaded();
         edited();
         return true;
     }
