@@ -5,12 +5,14 @@
 #include "platform/desktop/WebViewLoader.h"
 #include "platform/prompts/QtPrompts.h"
 #include "platform/settings/IniSettingsStore.h"
+#include "platform/system/ProcessAge.h"
 #include "shell/CommandLine.h"
 #include "shell/ProgramIcon.h"
 #include "shell/frmSplash.h"
 #include "shell/mdimain.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -84,15 +86,23 @@ int main(int argc, char* argv[]) {
         if (frame && frame->documentWindow())
             frame->documentWindow()->memoryRanOut(editor::frmMain::MemoryFailure::EventFailed);
     });
-    shell::frmSplash splash(shell::SplashTimings{}, [&] {
-        if (!frame) {
-            frame = std::make_unique<shell::mdimain>(prompts, settings, commandLine);
-            frame->setPreviewServices({platform::webViewModuleFactory(), nullptr, {}});
-            frame->setRecoveryStore(&recovery);
-        }
+    shell::SplashTimings timings;
+    timings.startedMsAgo = [] { return qint64(platform::processAgeMs()); };
+    const auto makeFrame = [&] {
+        if (frame)
+            return;
+        frame = std::make_unique<shell::mdimain>(prompts, settings, commandLine);
+        frame->setPreviewServices({platform::webViewModuleFactory(), nullptr, {}});
+        frame->setRecoveryStore(&recovery);
+    };
+    shell::frmSplash splash(timings, [&] {
+        makeFrame();
         frame->showDocumentWindow();
     });
     QObject::connect(&splash, &shell::frmSplash::closed, &shell::quitWhenNoWindowIsOpen);
     splash.show();
+    // The frame is made, unseen, while the splash is up, so that the
+    // document window shows on time.
+    QTimer::singleShot(timings.showDocumentMs / 2, &splash, makeFrame);
     return app.exec();
 }

@@ -7,12 +7,14 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace shell {
 
 frmSplash::frmSplash(SplashTimings timings, std::function<void()> showDocument, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       showDocument_(std::move(showDocument)), Image1_(new QLabel(this)), timer1_(new QTimer(this)),
-      timer2_(new QTimer(this)) {
+      timer2_(new QTimer(this)), timings_(std::move(timings)) {
     setObjectName(QStringLiteral("frmSplash"));
     initShellResources();
     setWindowIcon(programIcon());
@@ -24,8 +26,6 @@ frmSplash::frmSplash(SplashTimings timings, std::function<void()> showDocument, 
 
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer2_->setObjectName(QStringLiteral("Timer2"));
-    timer1_->setInterval(timings.closeMs);
-    timer2_->setInterval(timings.showDocumentMs);
     connect(timer2_, &QTimer::timeout, this, &frmSplash::Timer2_Timer);
     connect(timer1_, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
 }
@@ -56,8 +56,11 @@ void frmSplash::showEvent(QShowEvent* event) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     if (!closed_ && !timer1_->isActive() && !timer2_->isActive()) {
-        timer2_->start();
-        timer1_->start();
+        // Both keep their order: the same time comes off each.
+        const int spent = static_cast<int>(
+            std::clamp<qint64>(timings_.startedMsAgo(), 0, timings_.showDocumentMs));
+        timer2_->start(timings_.showDocumentMs - spent);
+        timer1_->start(timings_.closeMs - spent);
     }
     QWidget::showEvent(event);
 }

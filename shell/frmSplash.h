@@ -9,10 +9,12 @@ class QTimer;
 
 namespace shell {
 
-// How long the splash stays up.
+// How long the splash stays up, counted from the program's start: the time
+// it took to show the splash comes off both timers.
 struct SplashTimings {
     int showDocumentMs = 1950; // Timer2: shows the document window
     int closeMs = 2000;        // Timer1: closes the splash
+    std::function<qint64()> startedMsAgo = [] { return qint64(0); };
 };
 
 // The frameless start-up picture, centred on the screen.
@@ -45,6 +47,7 @@ private:
     QLabel* Image1_;
     QTimer* timer1_;
     QTimer* timer2_;
+    SplashTimings timings_;
     bool documentShown_ = false;
     bool closed_ = false;
 };

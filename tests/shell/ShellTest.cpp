@@ -1,5 +1,6 @@
 #include "editor/editing/SourceEditor.h"
 #include "editor/frmMain.h"
+#include "platform/system/ProcessAge.h"
 #include "shell/frmSplash.h"
 #include "shell/mdimain.h"
 #include "support/FakePrompts.h"
@@ -71,6 +72,23 @@ TEST(frmSplash, ShowsTheDocumentExactlyOnceBeforeClosingWhicheverTickComesFirst)
         EXPECT_FALSE(splash.Timer1()->isActive());
         EXPECT_FALSE(splash.Timer2()->isActive());
     }
+}
+
+TEST(frmSplash, TheTimersCountFromTheProgramsStartAndKeepTheirOrder) {
+    struct Case {
+        qint64 startedMsAgo;
+        int show, close;
+    };
+    for (const Case c : {Case{130, 1820, 1870}, Case{5000, 0, 50}}) {
+        shell::SplashTimings timings;
+        timings.startedMsAgo = [&] { return c.startedMsAgo; };
+        shell::frmSplash splash(timings, [] {});
+        splash.show();
+        EXPECT_EQ(splash.Timer2()->interval(), c.show);
+        EXPECT_EQ(splash.Timer1()->interval(), c.close);
+    }
+    // This test program has run for a while: its age is read, not zero.
+    EXPECT_GT(platform::processAgeMs(), 0);
 }
 
 TEST(frmSplash, AProgramLeftWithoutAWindowWhenTheSplashClosesEnds) {
