@@ -19,7 +19,11 @@ RecoveryKeeper::RecoveryKeeper(DocumentText& text, std::function<Document()> des
                                const RecoveryStore& store, Timing timing, QObject* parent)
     : QObject(parent), text_(text), describe_(std::move(describe)), store_(store), timing_(timing) {
     timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::writeNow);
+    connect(&timer_, &QTimer::timeout, this, [this] { writeNow(true); });
+    // Each edit reaches the journal at the next turn of the event loop, so a
+    // killed program loses no key; syncing to the disk waits for a pause.
+    soon_.setSingleShot(true);
+    connect(&soon_, &QTimer::timeout, this, [this] { writeNow(false); });
     ownBaseTimer_.setSingleShot(true);
     connect(&ownBaseTimer_, &QTimer::timeout, this, &RecoveryKeeper::takeOwnBase);
     // Left for another program, which may change the file: copy it now.
@@ -108,6 +112,7 @@ void RecoveryKeeper::savePointChanged(bool modified) {
 }
 
 void RecoveryKeeper::schedule() {
+    soon_.start(0);
     if (!timer_.isActive()) {
         firstPending_.start();
         timer_.start(timing_.quiet);
@@ -153,11 +158,17 @@ void RecoveryKeeper::startFromText(bool compacting) {
     });
 }
 
-void RecoveryKeeper::writeNow() {
-    timer_.stop();
+void RecoveryKeeper::writeNow(bool sync) {
+    soon_.stop();
+    if (sync)
+        timer_.stop();
     if (base_ == Base::None)
         return;
     resolveInsertion();
+    // A base written from the text, or tried again after a failure, waits
+    // for a pause: not at every key.
+    if (!sync && (broken_->load() || (!started_ && base_ != Base::File)))
+        return;
     if (broken_->load() || !started_) {
         // A first write, or one after a failure: the text itself, unless the
         // file it was read from is the base and all went well so far. The
@@ -186,7 +197,7 @@ void RecoveryKeeper::writeNow() {
             return;
         }
     }
-    if (records_.empty())
+    if (records_.empty() && !(sync && unsynced_))
         return;
     if (journalBytes_ + records_.size() >
         std::max<std::uint64_t>(text_.length(), kSmallestCompaction)) {
@@ -194,8 +205,10 @@ void RecoveryKeeper::writeNow() {
         return;
     }
     journalBytes_ += records_.size();
-    post(
-        [store = &store_, records = std::move(records_)] { return store->appendJournal(records); });
+    unsynced_ = !sync;
+    post([store = &store_, records = std::move(records_), sync] {
+        return store->appendJournal(records, sync);
+    });
     records_.clear();
 }
 
@@ -235,13 +248,14 @@ void RecoveryKeeper::takeOwnBase() {
 }
 
 bool RecoveryKeeper::flush() {
-    writeNow();
+    writeNow(true);
     writer_.flush();
     return !broken_->load();
 }
 
 void RecoveryKeeper::discard() {
     timer_.stop();
+    soon_.stop();
     ownBaseTimer_.stop();
     overFile_ = false;
     records_.clear();

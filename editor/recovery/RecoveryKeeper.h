@@ -27,9 +27,10 @@ namespace editor {
 class RecoveryStore;
 
 // Keeps the unsaved text recoverable: a journal of every edit over a base (the
-// file as it was read or saved, or the text itself), appended a moment after
-// each pause in typing and at least every second while it goes on, so each
-// copy costs what the edits since the last one cost. The file itself is the
+// file as it was read or saved, or the text itself). Each edit is appended at
+// once (a killed program loses no key), and the journal is synced to the disk
+// a moment after each pause in typing and at least every second while it goes
+// on, so each copy costs what the edits since the last one cost. The file itself is the
 // base at first; its copy is made once typing pauses, or at once when the
 // window is left (where another program may change the file), so the keys
 // never wait on copying a large page. Nothing runs while the
@@ -89,7 +90,8 @@ private:
     void textAboutToChange(bool insertion, std::size_t position, std::size_t length) override;
     void savePointChanged(bool modified) override;
     void schedule();
-    void writeNow();
+    // Appends what is pending; `sync` makes the journal durable too.
+    void writeNow(bool sync);
     void resolveInsertion();
     void startFromText(bool compacting);
     void takeOwnBase();
@@ -100,7 +102,9 @@ private:
     std::function<Document()> describe_;
     const RecoveryStore& store_;
     Timing timing_;
-    QTimer timer_;
+    QTimer timer_; // a durable write after a pause
+    QTimer soon_;  // the edits written, at the next turn of the event loop
+    bool unsynced_ = false;
     QElapsedTimer firstPending_;
 
     // The session: the journal on disk, its base and what is yet to be written.

@@ -233,10 +233,10 @@ QString RecoveryStore::rebaseJournal(const std::string& header) const {
     return durableRename(temp, pathOf(kJournal), folder_);
 }
 
-QString RecoveryStore::appendJournal(std::string_view records) const {
+QString RecoveryStore::appendJournal(std::string_view records, bool sync) const {
     UniqueFd out(
         ::open(bytes(pathOf(kJournal)).constData(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW));
-    if (!out || !platform::writeAll(out.get(), records) || ::fdatasync(out.get()) != 0)
+    if (!out || !platform::writeAll(out.get(), records) || (sync && ::fdatasync(out.get()) != 0))
         return why();
     return {};
 }

@@ -62,7 +62,8 @@ public:
     QString startJournal(const std::string& header) const;
     // The journal over a new base: `header`, then the edits it holds.
     QString rebaseJournal(const std::string& header) const;
-    QString appendJournal(std::string_view records) const;
+    // Durable only when `sync`: written, it already outlives a killed program.
+    QString appendJournal(std::string_view records, bool sync = true) const;
     void removeBase(const std::string& base) const;
     // The journal, then `base` and every base this session made.
     void removeSession(const std::string& base) const;

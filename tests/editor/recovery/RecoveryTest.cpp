@@ -87,21 +87,31 @@ TEST_F(RecoveryTest, ACopyFollowsUnsavedChangesAndGoesWhenTheyAreSavedOrDeclined
 }
 
 TEST_F(RecoveryTest, EveryKeyComesBackAfterAKillAndAgainAfterAKillRightAfterYes) {
-    // A file as it was read is the base: only the edits are written.
+    // A file as it was read is the base: only the edits are written, each at
+    // once, long before the pause that syncs them.
+    using std::chrono::minutes;
     const QString file = path("caf\u00e9.css");
     writeRaw(file, "body { }\ncaf\xE9"); // Windows-1252
     QByteArray typed;
     {
         const RecoveryStore crashed(state.path());
-        auto window = start(crashed);
+        auto window = start(crashed, {minutes(1), minutes(1), minutes(1)});
         ASSERT_TRUE(window->OpenFile(file));
         window->coding()->SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
         QTest::keyClick(window->coding()->viewport(), Qt::Key_Return);
         type(*window, "PRECIOUS");
         window->coding()->SendScintilla(QsciScintilla::SCI_GOTOPOS, 2UL);
         QTest::keyClick(window->coding()->viewport(), Qt::Key_Delete);
-        window->recovery()->flush();
         typed = text(*window);
+        // The writer thread appends the last edit without being asked to flush.
+        const QByteArray deleted = QByteArray::fromStdString(
+            editor::encodeJournalEdit({editor::JournalEdit::Kind::Delete, 2, 1, {}}));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                QFile journal(state.filePath(entries("*.journal").value(0)));
+                return journal.open(QIODevice::ReadOnly) && journal.readAll().endsWith(deleted);
+            },
+            5000));
         EXPECT_LT(QFileInfo(state.filePath(entries("*.journal").value(0))).size(), 600);
         window.release(); // killed: nothing is closed or removed
     }
