@@ -1,5 +1,5 @@
 # What `cmake --install` puts under the prefix besides the program and its
-# web view module: the buttons' sounds where the program looks for them
+# modules (web view, sound): the buttons' sounds where the program looks for them
 # (share/ostra/ beside bin/), the desktop entry, the icons and the AppStream
 # metadata, all named by the application id, the manual page, the copyright
 # file and the changelog.

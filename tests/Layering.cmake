@@ -11,7 +11,7 @@ set(layers core platform anybutton editor shell app)
 # Adding a library is adding a line; its every room folder must be listed.
 set(room_orders
     "core: text"
-    "platform: gdi files system settings prompts desktop webview"
+    "platform: gdi files system settings prompts desktop webview sound"
     "platform/gdi: objects raster text"
     "anybutton: properties painting styles content pipeline control interaction"
     "editor: document recovery editing search markup preview commands elements layout"

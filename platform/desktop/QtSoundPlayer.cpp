@@ -1,12 +1,11 @@
 #include "platform/desktop/QtSoundPlayer.h"
 
-#include <QAudioDevice>
+#include "platform/desktop/ModulePath.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
 
 namespace platform {
 
@@ -40,19 +39,24 @@ void QtSoundPlayer::play(const QString& path) {
     const auto file = playableFile(path);
     if (!file)
         return;
-    if (!effect_) {
+    if (!output_) {
         // Asked once: the answer does not change while a window lives, and
-        // asking can be slow on a machine without sound.
+        // asking can be slow on a machine without sound. Like any library of
+        // the program, the module stays loaded for the whole run.
         if (outputChecked_)
             return;
         outputChecked_ = true;
-        if (QMediaDevices::audioOutputs().isEmpty())
+        QLibrary module(modulePath(QStringLiteral("libostra-sound.so")));
+        const auto create = reinterpret_cast<CreateSoundOutput>(module.resolve(kCreateSoundOutput));
+        if (!create) {
+            qWarning("No sounds: %s", qPrintable(module.errorString()));
             return;
-        effect_ = new QSoundEffect(this);
+        }
+        output_ = create(this);
+        if (!output_)
+            return;
     }
-    effect_->stop();
-    effect_->setSource(QUrl::fromLocalFile(*file));
-    effect_->play();
+    output_->play(*file);
 }
 
 } // namespace platform

@@ -1,18 +1,17 @@
 #pragma once
 
+#include "platform/desktop/SoundOutput.h"
 #include "platform/desktop/SoundPlayer.h"
 
 #include <QObject>
 
 #include <optional>
 
-class QSoundEffect;
-
 namespace platform {
 
-// Sounds through Qt Multimedia. One player serves every button of a window,
-// so a new sound cuts off the one playing. Without an audio output it stays
-// silent.
+// Sounds through Qt Multimedia, in the sound module loaded at the first
+// sound. One player serves every button of a window, so a new sound cuts off
+// the one playing. Without an audio output (or the module) it stays silent.
 class QtSoundPlayer : public QObject, public SoundPlayer {
     Q_OBJECT
 public:
@@ -33,7 +32,7 @@ public:
     static QStringList soundFolders(const QString& programFolder);
 
 private:
-    QSoundEffect* effect_ = nullptr; // made at the first sound, if there is an output
+    SoundOutput* output_ = nullptr; // made at the first sound, if there is an output
     bool outputChecked_ = false;
 };
 

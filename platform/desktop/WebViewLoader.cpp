@@ -1,7 +1,7 @@
 #include "platform/desktop/WebViewLoader.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
+#include "platform/desktop/ModulePath.h"
+
 #include <QLibrary>
 
 namespace platform {
@@ -10,22 +10,12 @@ namespace {
 
 using CreateBrowser = EmbeddedBrowser* (*)(QWidget*);
 
-// The module lies beside the program in a build, and in the program's
-// private library folder (OSTRA_MODULE_DIR under the prefix) once installed.
-QString modulePath() {
-    const QString program = QCoreApplication::applicationDirPath();
-    const QString beside = program + QStringLiteral("/libostra-webview.so");
-    if (QFileInfo::exists(beside))
-        return beside;
-    return program + QStringLiteral("/../" OSTRA_MODULE_DIR "/libostra-webview.so");
-}
-
 } // namespace
 
 EmbeddedBrowserFactory webViewModuleFactory() {
     return [](QWidget& host) -> std::unique_ptr<EmbeddedBrowser> {
         // Like any library of the program, it stays loaded for the whole run.
-        QLibrary module(modulePath());
+        QLibrary module(modulePath(QStringLiteral("libostra-webview.so")));
         const auto create =
             reinterpret_cast<CreateBrowser>(module.resolve("ostraCreateEmbeddedBrowser"));
         if (!create) {

@@ -21,6 +21,7 @@ fail() {
 expected=(
     bin/ostra
     "$modules/libostra-webview.so"
+    "$modules/libostra-sound.so"
     share/man/man1/ostra.1.gz
     share/doc/ostra/copyright
     share/doc/ostra/changelog.gz
