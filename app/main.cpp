@@ -103,7 +103,8 @@ int main(int argc, char* argv[]) {
     splash.show();
     // The frame is made, unseen, while the splash is up (its system window
     // too), so that the document window shows on time.
-    QTimer::singleShot(timings.showDocumentMs / 2, &splash, [&] {
+    const auto spent = std::clamp<qint64>(timings.startedMsAgo(), 0, timings.showDocumentMs);
+    QTimer::singleShot(static_cast<int>(timings.showDocumentMs - spent) / 2, &splash, [&] {
         makeFrame();
         frame->winId();
     });

@@ -240,6 +240,10 @@ e2e_typing() { # FILE TAG PLACE SCREENREADER(on|off)
         if [ $i -lt $keys ]; then
             sleep 0.1
             cpu=$(($(e2e_cpu_us) - before))
+        elif [ $keys = 1 ]; then
+            # One key in a long line: its cost is all it takes to settle.
+            echo "${tag}_keys_quiet_ms $(e2e_quiet_ms "$since")"
+            cpu=$(($(e2e_cpu_us) - before))
         else
             # The last key's own 0.1 s, read aside while the quiet is awaited:
             # what follows a pause (the mistake check) is no key's cost.

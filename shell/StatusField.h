@@ -13,6 +13,12 @@ class StatusField : public QLabel {
 public:
     explicit StatusField(QWidget* parent = nullptr);
     void showText(const QString& text);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void fit();
 };
 
 } // namespace shell

@@ -64,9 +64,13 @@ void BM_IdleWithCaret(benchmark::State& state) {
             QCoreApplication::exit(0);
     });
     poll.start(20);
-    QTimer::singleShot(30000, qApp, [] { QCoreApplication::exit(0); });
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(0); });
+    limit.start(30000);
     QCoreApplication::exec();
     poll.stop();
+    limit.stop();
     double idle = 0;
     for (auto _ : state) {
         const double before = bench::cpuSeconds();

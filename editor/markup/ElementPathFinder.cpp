@@ -33,10 +33,11 @@ bool ElementPathFinder::settled() const {
                                 [](const Checkpoint& c) { return c.doubted; }))
         return false;
     const std::size_t last = checkpoints_.empty() ? 0 : checkpoints_.back().offset;
-    return text_.length() < last + pace_.stride;
+    return aheadToEnd_ || text_.length() < last + pace_.stride;
 }
 
 void ElementPathFinder::textLoaded() {
+    aheadToEnd_ = false;
     checkpoints_.clear();
     reading_.reset();
     done_ = nullptr;
@@ -51,11 +52,15 @@ void ElementPathFinder::textAboutToChange(bool insertion, std::size_t position,
     if (!insertion) {
         checkpoints_.erase(std::remove_if(checkpoints_.begin(), checkpoints_.end(),
                                           [&](const Checkpoint& c) {
+                                              // One at the end of the deleted bytes
+                                              // would share its place with one
+                                              // kept at the start.
                                               return c.offset > position &&
-                                                     c.offset < position + length;
+                                                     c.offset <= position + length;
                                           }),
                            checkpoints_.end());
     }
+    aheadToEnd_ = false;
     bool first = true;
     for (Checkpoint& c : checkpoints_) {
         if (c.offset <= position)
@@ -158,8 +163,9 @@ void ElementPathFinder::slice() {
         slices_.start(); // the rest once the interface is idle again
         return;
     }
-    if (!done_) { // read ahead to the end
+    if (!done_) { // read ahead to the end (a tail in a comment keeps no checkpoint)
         reading_.reset();
+        aheadToEnd_ = true;
         return;
     }
     // Inside a tag: read to its end, so a start tag counts as its element.

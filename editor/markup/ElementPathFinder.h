@@ -68,6 +68,7 @@ private:
     std::size_t readTo_ = 0;
     std::size_t goal_ = 0;
     std::function<void(const ElementPath&)> done_; // none while reading ahead
+    bool aheadToEnd_ = false;                      // read ahead to the end, no edit since
     QTimer slices_;
     QTimer rest_;
 };

@@ -95,9 +95,12 @@ bool readPieces(int fd, const std::function<bool(std::string_view)>& sink) {
 }
 
 std::optional<MeasuredFile> measureFile(const QString& path, Links links) {
-    UniqueFd in(::open(bytes(path).constData(),
-                       O_RDONLY | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0)));
-    if (!in)
+    // Non-blocking, and a regular file only: a pipe or a device at the path
+    // would hold the reading up for good.
+    UniqueFd in(::open(bytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK |
+                                                    (links == Links::Refuse ? O_NOFOLLOW : 0)));
+    struct stat st {};
+    if (!in || ::fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
     MeasuredFile found;
     platform::ContentDigest digest;

@@ -19,7 +19,12 @@ RecoveryKeeper::RecoveryKeeper(DocumentText& text, std::function<Document()> des
                                const RecoveryStore& store, Timing timing, QObject* parent)
     : QObject(parent), text_(text), describe_(std::move(describe)), store_(store), timing_(timing) {
     timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, [this] { writeNow(true); });
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        writeNow(true);
+        // A pause in typing: the moment to copy the file the journal is over.
+        if (overFile_ && lastChange_.elapsed() >= timing_.quiet.count())
+            takeOwnBase();
+    });
     // Each edit reaches the journal at the next turn of the event loop, so a
     // killed program loses no key; syncing to the disk waits for a pause.
     soon_.setSingleShot(true);
@@ -29,8 +34,10 @@ RecoveryKeeper::RecoveryKeeper(DocumentText& text, std::function<Document()> des
     // Left for another program, which may change the file: copy it now.
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
-                if (state != Qt::ApplicationActive && overFile_)
+                if (state != Qt::ApplicationActive && overFile_) {
+                    writeNow(false);
                     takeOwnBase();
+                }
             });
     text_.addListener(*this);
 }
@@ -113,6 +120,7 @@ void RecoveryKeeper::savePointChanged(bool modified) {
 
 void RecoveryKeeper::schedule() {
     soon_.start(0);
+    lastChange_.start();
     if (!timer_.isActive()) {
         firstPending_.start();
         timer_.start(timing_.quiet);
@@ -184,7 +192,6 @@ void RecoveryKeeper::writeNow(bool sync) {
             journalBytes_ = 0;
             overFile_ = true;
             fileStamp_ = d.stamp;
-            overFileSince_.start();
             ownBaseTimer_.start(timing_.ownBase);
             post([store = &store_, head = encodeJournalHeader(header_)] {
                 return store->startJournal(head);
@@ -215,11 +222,6 @@ void RecoveryKeeper::writeNow(bool sync) {
 void RecoveryKeeper::takeOwnBase() {
     if (!overFile_ || broken_->load())
         return;
-    // Not while keys come, unless they have come for long.
-    if (timer_.isActive() && overFileSince_.elapsed() < 10 * timing_.ownBase.count()) {
-        ownBaseTimer_.start(timing_.ownBase / 3);
-        return;
-    }
     overFile_ = false;
     ownBaseTimer_.stop();
     header_.baseName = baseName_ = store_.baseName(generation_);
@@ -239,8 +241,10 @@ void RecoveryKeeper::takeOwnBase() {
         QMetaObject::invokeMethod(
             this,
             [this, generation] {
-                if (started_ && generation_ == generation && !broken_->load())
+                if (started_ && generation_ == generation && !broken_->load()) {
+                    base_ = Base::Text;
                     startFromText(false);
+                }
             },
             Qt::QueuedConnection);
         return QString();

@@ -27,12 +27,13 @@ namespace editor {
 class RecoveryStore;
 
 // Keeps the unsaved text recoverable: a journal of every edit over a base (the
-// file as it was read or saved, or the text itself). Each edit is appended at
-// once (a killed program loses no key), and the journal is synced to the disk
-// a moment after each pause in typing and at least every second while it goes
-// on, so each copy costs what the edits since the last one cost. The file itself is the
-// base at first; its copy is made once typing pauses, or at once when the
-// window is left (where another program may change the file), so the keys
+// file as it was read or saved, or the text itself). Once the journal has its
+// base, each edit is appended at once (a killed program loses no key), and
+// the journal is synced to the disk a moment after each pause in typing and at
+// least every second while it goes on, so each copy costs what the edits
+// since the last one cost. The file itself is the base at first; its copy is
+// made at the first pause in typing, at once when the program is left (where
+// another program may change the file), and 3 s on at the latest, so the keys
 // never wait on copying a large page. Nothing runs while the
 // text is at its save point; the journal goes when the text is saved, loaded
 // or reset, and when the document is closed.
@@ -42,7 +43,7 @@ public:
     struct Timing {
         std::chrono::milliseconds quiet{300};    // after the last change
         std::chrono::milliseconds longest{1000}; // after the first change not yet written
-        std::chrono::milliseconds ownBase{3000}; // the file is the base until then at least
+        std::chrono::milliseconds ownBase{3000}; // the file is the base until then at most
     };
     // What the journal keeps of the document besides its text.
     struct Document {
@@ -106,6 +107,7 @@ private:
     QTimer soon_;  // the edits written, at the next turn of the event loop
     bool unsynced_ = false;
     QElapsedTimer firstPending_;
+    QElapsedTimer lastChange_;
 
     // The session: the journal on disk, its base and what is yet to be written.
     enum class Base { None, File, Text };
@@ -120,7 +122,6 @@ private:
     bool overFile_ = false;
     FileStamp fileStamp_;
     QTimer ownBaseTimer_;
-    QElapsedTimer overFileSince_;
     std::optional<std::pair<std::size_t, std::size_t>> insertion_; // made, bytes not yet read
     bool replaying_ = false;
     // Set by the writer when a session's file work failed: the next write

@@ -159,12 +159,13 @@ QString RecoveryStore::writeBaseFromFile(const std::string& base, const QString&
                                          const FileStamp& stamp, Base& written) const {
     if (!ready())
         return why();
-    UniqueFd in(::open(bytes(file).constData(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking: a pipe put in the file's place must not hold the writer up.
+    UniqueFd in(::open(bytes(file).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!in)
         return why();
     const auto unchanged = [&] {
         struct stat st {};
-        return ::fstat(in.get(), &st) == 0 && st.st_size == stamp.size &&
+        return ::fstat(in.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size == stamp.size &&
                static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec ==
                    stamp.timeNs &&
                st.st_ino == stamp.inode && st.st_dev == stamp.device;

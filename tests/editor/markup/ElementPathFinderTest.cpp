@@ -37,6 +37,16 @@ TEST(ElementPathFinder, FindsWhatAReadFromTheStartFindsThroughEditsThatKeepOrCha
          20},
         {"an element at the end", "", "<p>end"},
     };
+    const auto expectFoundAsReadFromTheStart = [&] {
+        const std::size_t length = text.text.size();
+        for (const std::size_t caret :
+             {std::size_t{0}, length / 3, length / 2, 2 * length / 3, length - 1, length}) {
+            std::optional<ElementPath> found;
+            finder.find(caret, [&](const ElementPath& path) { found = path; });
+            ASSERT_TRUE(QTest::qWaitFor([&] { return found.has_value(); }, 5000));
+            EXPECT_EQ(*found, elementPathAt(text.text, caret)) << "caret " << caret;
+        }
+    };
     int round = 0;
     for (const Edit& e : edits) {
         SCOPED_TRACE(e.what);
@@ -50,13 +60,11 @@ TEST(ElementPathFinder, FindsWhatAReadFromTheStartFindsThroughEditsThatKeepOrCha
         if (++round % 2 == 0) {
             ASSERT_TRUE(QTest::qWaitFor([&] { return finder.settled(); }, 5000));
         }
-        const std::size_t length = text.text.size();
-        for (const std::size_t caret :
-             {std::size_t{0}, length / 3, length / 2, 2 * length / 3, length - 1, length}) {
-            std::optional<ElementPath> found;
-            finder.find(caret, [&](const ElementPath& path) { found = path; });
-            ASSERT_TRUE(QTest::qWaitFor([&] { return found.has_value(); }, 5000));
-            EXPECT_EQ(*found, elementPathAt(text.text, caret)) << "caret " << caret;
-        }
+        expectFoundAsReadFromTheStart();
     }
+    // The whole text replaced at once (all of it deleted, then inserted):
+    // the read ahead settles again.
+    text.replaceText(text.text + "<div><p>after</p>");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return finder.settled(); }, 5000));
+    expectFoundAsReadFromTheStart();
 }

@@ -34,7 +34,8 @@ protected:
     RecordingPlacement placement;
 
     // A document window as the program makes it; its copies are written
-    // when the test flushes them.
+    // when the test flushes them. Destroyed without a close, it is a killed
+    // program whose writer had finished: its copies stay.
     std::unique_ptr<frmMain> start(const RecoveryStore& store,
                                    editor::RecoveryKeeper::Timing timing = {}) {
         auto window = std::make_unique<frmMain>(prompts, placement);
@@ -113,7 +114,7 @@ TEST_F(RecoveryTest, EveryKeyComesBackAfterAKillAndAgainAfterAKillRightAfterYes)
             },
             5000));
         EXPECT_LT(QFileInfo(state.filePath(entries("*.journal").value(0))).size(), 600);
-        window.release(); // killed: nothing is closed or removed
+        window.reset(); // killed: nothing is closed or removed
     }
     for (const char* run : {"killed right after Yes", "restored again"}) {
         SCOPED_TRACE(run);
@@ -131,7 +132,7 @@ TEST_F(RecoveryTest, EveryKeyComesBackAfterAKillAndAgainAfterAKillRightAfterYes)
         EXPECT_EQ(window->encoding(), editor::TextEncoding::Windows1252);
         EXPECT_EQ(window->DocumentType(), core::DocumentType::CSS);
         EXPECT_FALSE(window->IsSaved());
-        window.release(); // killed again, nothing written since Yes
+        window.reset(); // killed again
     }
 }
 
@@ -142,7 +143,7 @@ TEST_F(RecoveryTest, AnUntitledPageACopyOfTheOlderFormAndAFileChangedSinceAreOff
         window->findChild<QRadioButton*>(QStringLiteral("Option1_1"))->click(); // XML
         type(*window, "<untitled/>");
         window->recovery()->flush();
-        window.release();
+        window.reset();
     }
     {
         const RecoveryStore older(state.path());
@@ -163,7 +164,7 @@ TEST_F(RecoveryTest, AnUntitledPageACopyOfTheOlderFormAndAFileChangedSinceAreOff
     window->recovery()->flush();
     EXPECT_TRUE(entries("*.recovery").isEmpty());
     EXPECT_EQ(entries("*.journal").size(), 2); // this run's, and the untitled page's
-    window.release();                          // killed
+    window.reset();                            // killed
 
     prompts.messages.clear();
     prompts.answers = {PromptAnswer::Yes};
@@ -258,7 +259,7 @@ TEST_F(RecoveryTest, ARecoveredPageWithALongLineIsPreparedAsOpeningPreparesIt) {
         ASSERT_TRUE(window->coding()->holdsLongLines());
         type(*window, "y");
         window->recovery()->flush();
-        window.release();
+        window.reset();
     }
     prompts.answers = {PromptAnswer::Yes};
     const RecoveryStore store(state.path());
@@ -269,35 +270,53 @@ TEST_F(RecoveryTest, ARecoveredPageWithALongLineIsPreparedAsOpeningPreparesIt) {
 
 TEST_F(RecoveryTest, AFileIsTheBaseUntilItsCopyIsMadeAndAChangeFromOutsideAtAnyTimeLosesNoKey) {
     using std::chrono::milliseconds;
+    using std::chrono::minutes;
     const QString file = path("page.html");
-    // Changed before the copy was made (the text becomes the base) or after.
-    for (const bool changedBeforeCopy : {true, false}) {
-        SCOPED_TRACE(changedBeforeCopy ? "changed before the copy" : "changed after it");
+    const QByteArray read = "<p>as read</p>";
+    enum class When { BeforeTheCopy, AfterTheCopy, AfterLeavingWhileTyping };
+    struct Case {
+        const char* what;
+        When changed;
+        milliseconds latestCopy;
+    };
+    for (const Case c : {Case{"changed before the copy: the text becomes the base",
+                              When::BeforeTheCopy, milliseconds(30)},
+                         Case{"changed after the copy", When::AfterTheCopy, milliseconds(30)},
+                         Case{"changed once the program was left, a key still pending",
+                              When::AfterLeavingWhileTyping, minutes(1)}}) {
+        SCOPED_TRACE(c.what);
         const QTemporaryDir folder;
-        const auto count = [&](const char* pattern) {
-            return QDir(folder.path()).entryList({QLatin1String(pattern)}, QDir::Files).size();
+        const auto bases = [&] {
+            return QDir(folder.path()).entryList({QStringLiteral("*.base")}, QDir::Files);
         };
-        writeRaw(file, "<p>as read</p>");
+        writeRaw(file, read);
         QByteArray typed;
         {
             const RecoveryStore crashed(folder.path());
-            auto window = start(crashed, {milliseconds(1), milliseconds(5), milliseconds(30)});
+            auto window = start(crashed, {minutes(1), minutes(1), c.latestCopy});
             ASSERT_TRUE(window->OpenFile(file));
             type(*window, "typed ");
             window->recovery()->flush();
-            EXPECT_EQ(count("*.journal"), 1);
-            EXPECT_EQ(count("*.base"), 0); // the keys did not wait on a copy
-            if (changedBeforeCopy)
+            EXPECT_TRUE(bases().isEmpty()); // the keys did not wait on a copy
+            if (c.changed == When::BeforeTheCopy)
                 writeRaw(file, "<p>changed by another program</p>");
-            QTest::qWait(60);
+            if (c.changed == When::AfterLeavingWhileTyping) {
+                type(*window, "more ");
+                emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+            } else {
+                QTest::qWait(60);
+            }
             window->recovery()->flush();
             QCoreApplication::processEvents(); // a fallback to the text is asked from the writer
             window->recovery()->flush();
-            EXPECT_EQ(count("*.base"), 1);
-            if (!changedBeforeCopy)
-                writeRaw(file, "<p>changed by another program</p>");
             typed = text(*window);
-            window.release(); // killed
+            ASSERT_EQ(bases().size(), 1);
+            QFile base(QDir(folder.path()).filePath(bases()[0]));
+            ASSERT_TRUE(base.open(QIODevice::ReadOnly));
+            EXPECT_EQ(base.readAll(), c.changed == When::BeforeTheCopy ? typed : read);
+            if (c.changed != When::BeforeTheCopy)
+                writeRaw(file, "<p>changed by another program</p>");
+            window.reset(); // killed
         }
         prompts.messages.clear();
         prompts.answers = {PromptAnswer::Yes};
