@@ -75,13 +75,14 @@ void HtmlChecker::checkAttributes(const std::string& tag,
                     "The attribute " + quoted(a.name) + " is given twice in <" + tag + ">.");
         if (a.name != "id" || a.value.empty() || twice)
             continue;
-        const auto first = ids_.find(a.value);
-        if (first != ids_.end())
-            problem(a.at, a.at.offset + 2,
-                    "The id " + quoted(a.value) + " is used twice: first at " +
-                        where(first->second) + ".");
-        else if (ids_.size() < kMostIds)
-            ids_.emplace(a.value, a.at);
+        const IdTable::Place here{static_cast<std::uint32_t>(a.at.line),
+                                  static_cast<std::uint32_t>(a.at.column)};
+        if (const auto first = ids_.firstOrKeep(a.value, here, kMostIds))
+            problem(
+                a.at, a.at.offset + 2,
+                "The id " + quoted(a.value) + " is used twice: first at " +
+                    where({0, static_cast<long>(first->line), static_cast<long>(first->column)}) +
+                    ".");
     }
 }
 

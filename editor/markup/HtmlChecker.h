@@ -1,10 +1,10 @@
 #pragma once
 
 #include "editor/markup/HtmlTokenizer.h"
+#include "editor/markup/IdTable.h"
 #include "editor/markup/MarkupChecker.h"
 
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace editor {
@@ -41,7 +41,7 @@ private:
 
     HtmlTokenizer tokenizer_;
     std::vector<Open> open_;
-    std::unordered_map<std::string, Place> ids_;
+    IdTable ids_;
 };
 
 } // namespace editor

@@ -130,6 +130,16 @@ TEST(MarkupChecker, ThePagesTheElementButtonsBuildHaveNoMistakes) {
     EXPECT_EQ(problemsOf(DocumentType::HTML, page), std::vector<std::string>{});
 }
 
+TEST(MarkupChecker, AnIdGivenAgainAmongThousandsIsToldWithItsFirstPlace) {
+    std::string page;
+    for (int i = 0; i < 5000; ++i)
+        page += "<p id=\"e" + std::to_string(i) + "\">x</p>\n";
+    page += "<p id=\"e1234\">again</p>\n";
+    EXPECT_EQ(problemsOf(DocumentType::HTML, page),
+              std::vector<std::string>{
+                  "5001:4 The id \u201ce1234\u201d is used twice: first at line 1235, column 4."});
+}
+
 TEST(MarkupChecker, HostilePagesEndInBoundedWork) {
     std::string deep;
     for (int i = 0; i < 100000; ++i)
