@@ -23,8 +23,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <QEventLoop>
-
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -63,21 +61,6 @@ private:
     QElapsedTimer since_;
     double longest_ = 0;
 };
-
-// Runs the event loop, as the program's own does (sleeping while idle), until
-// `done` or the time is up.
-void runUntil(const std::function<bool()>& done, int timeoutMs) {
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    poll.start(5);
-    if (!done())
-        loop.exec();
-}
 
 // One Find Next from the start of the text, through the dialog's button.
 double findFromStart(bench::Window& w, const char* text, bool wholeWord, bool regex) {
@@ -121,7 +104,7 @@ int main(int argc, char** argv) {
     editor::ElementPathFinder& finder = w.window.preview().elementPaths();
     double started = bench::cpuSeconds();
     away.start();
-    runUntil([&] { return finder.settled(); }, 120000);
+    bench::runUntil([&] { return finder.settled(); }, 120000);
     std::printf("element_path_read_ahead_longest_slice_ms %.1f\n", away.stop());
     std::printf("element_path_read_ahead_cpu_ms %.0f\n", ms(bench::cpuSeconds() - started));
     // Then a find near the end: after the read ahead, after a key in the
@@ -133,7 +116,7 @@ int main(int argc, char** argv) {
         away.start();
         finder.find(static_cast<std::size_t>(length) - 20,
                     [&](const editor::ElementPath&) { found = true; });
-        runUntil([&] { return found; }, 60000);
+        bench::runUntil([&] { return found; }, 60000);
         std::printf("element_path_end_%s_longest_slice_ms %.1f\n", which, away.stop());
         std::printf("element_path_end_%s_cpu_ms %.1f\n", which, ms(bench::cpuSeconds() - started));
     };
@@ -159,7 +142,7 @@ int main(int argc, char** argv) {
     const double cpuBefore = bench::cpuSeconds();
     w.type();
     away.start();
-    runUntil([&] { return marked; }, 120000);
+    bench::runUntil([&] { return marked; }, 120000);
     std::printf("problems_after_key_ms %.0f\n", static_cast<double>(wall.elapsed()));
     std::printf("problems_check_cpu_ms %.0f\n", ms(bench::cpuSeconds() - cpuBefore));
     std::printf("problems_longest_slice_ms %.1f\n", away.stop());

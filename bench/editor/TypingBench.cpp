@@ -58,19 +58,8 @@ void BM_IdleWithCaret(benchmark::State& state) {
     bool checked = false;
     QObject::connect(&page.w.window.aids().check(), &editor::MarkupCheck::problemsChanged,
                      [&] { checked = true; });
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (checked && page.w.window.preview().elementPaths().settled())
-            QCoreApplication::exit(0);
-    });
-    poll.start(20);
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(0); });
-    limit.start(30000);
-    QCoreApplication::exec();
-    poll.stop();
-    limit.stop();
+    bench::runUntil([&] { return checked && page.w.window.preview().elementPaths().settled(); },
+                    30000);
     double idle = 0;
     for (auto _ : state) {
         const double before = bench::cpuSeconds();

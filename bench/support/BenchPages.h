@@ -1,18 +1,22 @@
 #pragma once
 
 // Shared by the in-process benchmarks: the pages bench/run generates, the
-// document window that opens them, and figures of the process.
+// document window that opens them, figures of the process, and a wait on
+// the event loop.
 #include "editor/editing/SourceEditor.h"
 #include "editor/frmMain.h"
 #include "platform/prompts/Prompts.h"
 #include "support/RecordingPlacement.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QString>
+#include <QTimer>
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include <sys/resource.h>
@@ -86,5 +90,20 @@ struct Window {
     RecordingPlacement placement;
     editor::frmMain window{prompts, placement};
 };
+
+// Runs the event loop, as the program's own does (sleeping while idle), until
+// `done` or the time is up.
+inline void runUntil(const std::function<bool()>& done, int timeoutMs) {
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    poll.start(5);
+    if (!done())
+        loop.exec();
+}
 
 } // namespace bench

@@ -77,8 +77,12 @@ bool ElementPathReader::atText() const {
     return state_->tokenizer.where() == HtmlTokenizer::Where::Text;
 }
 
-bool ElementPathReader::inTag() const {
-    return state_->tokenizer.where() == HtmlTokenizer::Where::Tag;
+void ElementPathReader::finishTag(std::string_view following) {
+    if (state_->tokenizer.where() != HtmlTokenizer::Where::Tag)
+        return;
+    const std::size_t end = following.substr(0, 4096).find('>');
+    if (end != std::string_view::npos)
+        feed(following.substr(0, end + 1));
 }
 
 ElementPath ElementPathReader::path() const {
@@ -100,10 +104,7 @@ ElementPath elementPathAt(std::string_view page, std::size_t caret) {
     caret = std::min(caret, page.size());
     ElementPathReader reader;
     reader.feed(page.substr(0, caret));
-    // Inside a tag: read to its end, so a start tag counts as its element.
-    const std::size_t end = page.find('>', caret);
-    if (reader.inTag() && end != std::string_view::npos && end - caret < 4096)
-        reader.feed(page.substr(caret, end + 1 - caret));
+    reader.finishTag(page.substr(caret));
     return reader.path();
 }
 

@@ -36,9 +36,10 @@ public:
     // True where the text read ends in text (not in a tag, comment or script):
     // a place to keep the reader's state.
     bool atText() const;
-    // True where the text read ends inside a tag: the caller reads on to the
-    // tag's end, so that a start tag the place is in counts as its element.
-    bool inTag() const;
+    // Where the text read ends inside a tag, reads on to the tag's end in
+    // `following` (the text after, of which 4 KB are looked at), so that a
+    // start tag the place is in counts as its element.
+    void finishTag(std::string_view following);
     // The path where the text read ends. Empty for the top of the page: the
     // head, and script, style and comments.
     ElementPath path() const;

@@ -168,14 +168,7 @@ void ElementPathFinder::slice() {
         aheadToEnd_ = true;
         return;
     }
-    // Inside a tag: read to its end, so a start tag counts as its element.
-    if (reading_->inTag()) {
-        const std::string_view rest =
-            text_.bytesAt(goal_, std::min<std::size_t>(4096, text_.length() - goal_));
-        const std::size_t end = rest.find('>');
-        if (end != std::string_view::npos)
-            reading_->feed(rest.substr(0, end + 1));
-    }
+    reading_->finishTag(text_.bytesAt(goal_, std::min<std::size_t>(4096, text_.length() - goal_)));
     const ElementPath path = reading_->path();
     reading_.reset();
     if (!settled())

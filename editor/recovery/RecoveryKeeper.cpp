@@ -226,14 +226,9 @@ void RecoveryKeeper::takeOwnBase() {
     ownBaseTimer_.stop();
     header_.baseName = baseName_ = store_.baseName(generation_);
     post([this, store = &store_, base = baseName_, head = encodeJournalHeader(header_),
-          file = header_.file, stamp = fileStamp_, expected = header_.baseChecksum,
+          file = header_.file, stamp = fileStamp_, digest = header_.baseChecksum,
           generation = generation_] {
-        RecoveryStore::Base written;
-        QString problem = store->writeBaseFromFile(base, file, stamp, written);
-        if (problem.isEmpty() && written.checksum != expected) {
-            store->removeBase(base);
-            problem = QStringLiteral("the file changed since it was read");
-        }
+        const QString problem = store->writeBaseFromFile(base, file, stamp, digest);
         if (problem.isEmpty())
             return store->rebaseJournal(head);
         // The file is no longer the text's footing: the text itself becomes

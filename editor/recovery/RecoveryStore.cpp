@@ -156,7 +156,7 @@ std::string RecoveryStore::baseName(std::uint64_t generation) const {
 }
 
 QString RecoveryStore::writeBaseFromFile(const std::string& base, const QString& file,
-                                         const FileStamp& stamp, Base& written) const {
+                                         const FileStamp& stamp, std::uint64_t digest) const {
     if (!ready())
         return why();
     // Non-blocking: a pipe put in the file's place must not hold the writer up.
@@ -174,9 +174,10 @@ QString RecoveryStore::writeBaseFromFile(const std::string& base, const QString&
         return QStringLiteral("the file changed since it was read");
     const QString temp = QDir(folder_).filePath(QString::fromStdString(base) + kNew);
     bool readFailed = false;
+    Base written;
     QString error = writeFresh(
         temp, [&](const auto& sink) { readFailed = !readPieces(in.get(), sink); }, written);
-    if (error.isEmpty() && (readFailed || !unchanged()))
+    if (error.isEmpty() && (readFailed || !unchanged() || written.checksum != digest))
         error = QStringLiteral("the file changed while it was copied");
     if (!error.isEmpty()) {
         ::unlink(bytes(temp).constData());
@@ -222,16 +223,7 @@ QString RecoveryStore::rebaseJournal(const std::string& header) const {
     const std::size_t end = stored->find("\n\n");
     if (end == std::string::npos)
         return QStringLiteral("the journal is damaged");
-    const QString temp = pathOf(kJournal + kNew);
-    UniqueFd out(::open(bytes(temp).constData(),
-                        O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR));
-    if (!out || !platform::writeAll(out.get(), header) ||
-        !platform::writeAll(out.get(), std::string_view(*stored).substr(end + 2)) || !out.close()) {
-        const QString reason = why();
-        ::unlink(bytes(temp).constData());
-        return reason;
-    }
-    return durableRename(temp, pathOf(kJournal), folder_);
+    return startJournal(header + stored->substr(end + 2));
 }
 
 QString RecoveryStore::appendJournal(std::string_view records, bool sync) const {

@@ -48,9 +48,9 @@ public:
     // The name of this session's base of a generation.
     std::string baseName(std::uint64_t generation) const;
     // A base copied from the document's file, durable; refused when the file
-    // is no longer `stamp` (another program changed it).
+    // is no longer `stamp` with content `digest` (another program changed it).
     QString writeBaseFromFile(const std::string& base, const QString& file, const FileStamp& stamp,
-                              Base& written) const;
+                              std::uint64_t digest) const;
     // A base written from the text's pieces as the sink hands them on; made
     // durable by commitBase, off the interface thread.
     QString
@@ -58,7 +58,8 @@ public:
                       const std::function<void(const std::function<bool(std::string_view)>&)>& text,
                       Base& written) const;
     QString commitBase(const std::string& base) const;
-    // Puts a fresh journal in place of the last, atomically and durably.
+    // Puts a fresh journal (a header, and edits if any) in place of the last,
+    // atomically and durably.
     QString startJournal(const std::string& header) const;
     // The journal over a new base: `header`, then the edits it holds.
     QString rebaseJournal(const std::string& header) const;
