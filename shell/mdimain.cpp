@@ -232,8 +232,21 @@ void mdimain::buildStatusBar() {
     position_->setObjectName(QStringLiteral("sbStatusBar_8"));
     statusBar()->addPermanentWidget(position_);
     qApp->installEventFilter(this);
+    // Hours and minutes in the user's own order and separators.
+    timeFormat_ = QLocale::system().timeFormat(QLocale::ShortFormat);
+    timeFormat_.remove(QRegularExpression(QStringLiteral("[:.]?s+")));
+    // The clock shows minutes, so it wakes when the minute turns; the lock
+    // keys change with key events here, or while another program has the
+    // keys, so they are read again when the program is active again.
+    clock_->setObjectName(QStringLiteral("clock"));
+    clock_->setSingleShot(true);
+    clock_->setTimerType(Qt::PreciseTimer);
     connect(clock_, &QTimer::timeout, this, &mdimain::refreshStatusBar);
-    clock_->start(1000);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive)
+                    refreshStatusBar();
+            });
     refreshStatusBar();
 }
 
@@ -241,10 +254,9 @@ void mdimain::refreshStatusBar() {
     const QLocale locale = QLocale::system();
     const QDateTime now = QDateTime::currentDateTime();
     panels_[Date]->setText(locale.toString(now.date(), QLocale::ShortFormat));
-    // Hours and minutes in the user's own order and separators.
-    QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
-    timeFormat.remove(QRegularExpression(QStringLiteral("[:.]?s+")));
-    panels_[Time]->setText(locale.toString(now.time(), timeFormat));
+    panels_[Time]->setText(locale.toString(now.time(), timeFormat_));
+    const int intoMinute = now.time().second() * 1000 + now.time().msec();
+    clock_->start(60'000 - intoMinute);
     // Insert is the editor's own toggle: lit unless the editor is in overtype.
     showKeyState(panels_[Ins], document_
                                    ? std::optional<bool>(!document_->coding()->overwriteMode())

@@ -84,6 +84,7 @@ private:
     std::array<QLabel*, 7> panels_{};
     StatusField* position_ = nullptr;
     QTimer* clock_;
+    QString timeFormat_;
     editor::Preview::Services previewServices_;
     const editor::RecoveryStore* recoveryStore_ = nullptr;
     bool loaded_ = false;

@@ -41,7 +41,7 @@ class RecoveryKeeper : public QObject, private DocumentText::Listener {
     Q_OBJECT
 public:
     struct Timing {
-        std::chrono::milliseconds quiet{300};    // after the last change
+        std::chrono::milliseconds quiet{150};    // after the last change
         std::chrono::milliseconds longest{1000}; // after the first change not yet written
         std::chrono::milliseconds ownBase{3000}; // the file is the base until then at most
     };

@@ -20,6 +20,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTime>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -134,6 +135,12 @@ TEST_F(FrameTest, FirstStartWithEmptyStore) {
         panels << frame.findChild<QLabel*>(QStringLiteral("sbStatusBar_%1").arg(i))->text();
     EXPECT_EQ(panels, (QStringList{"Ostra Ready", "NUM", "CAPS", "INS", "SCRL"}));
     EXPECT_FALSE(frame.findChild<QLabel*>(QStringLiteral("sbStatusBar_7"))->text().isEmpty());
+    // The clock wakes when the minute turns, not every second.
+    const QTime now = QTime::currentTime();
+    const int turn = (frame.findChild<QTimer*>(QStringLiteral("clock"))->remainingTime() +
+                      now.second() * 1000 + now.msec()) %
+                     60'000;
+    EXPECT_TRUE(turn < 200 || turn > 59'800) << turn;
 }
 
 TEST_F(FrameTest, StoredPlacementIsUsedAndClosingWritesItThreeTimes) {
