@@ -1,6 +1,7 @@
 # The Debian package: `cpack -G DEB` in a build folder makes ostra_<version>_<arch>.deb
 # of everything `cmake --install` installs, under /usr. Library dependencies
-# come from dpkg-shlibdeps; the web view and sound modules' are found the same way.
+# come from dpkg-shlibdeps; the program library's (libostra-app.so, which the small
+# executable loads) and the web view and sound modules' are found the same way.
 # tests/install/check-package.sh holds it to lintian's errors and warnings.
 set(CPACK_PACKAGE_NAME ostra)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

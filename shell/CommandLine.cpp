@@ -1,7 +1,5 @@
 #include "shell/CommandLine.h"
 
-#include "core/AppIdentity.h"
-
 namespace shell {
 
 namespace {
@@ -52,16 +50,29 @@ std::string usageText() {
            "See ostra(1).\n";
 }
 
-std::string versionText() {
-    return "Feldt Ostra " + core::kAppVersion.toStdString() + "\n";
-}
-
 std::string platformArgument(const std::vector<std::string>& arguments) {
     for (std::size_t i = 0; i + 1 < arguments.size(); ++i) {
         if (arguments[i] == "-platform" || arguments[i] == "--platform")
             return arguments[i + 1];
     }
     return {};
+}
+
+bool displayArgument(const std::vector<std::string>& arguments) {
+    for (std::size_t i = 0; i + 1 < arguments.size(); ++i) {
+        if (arguments[i] == "-display" || arguments[i] == "--display")
+            return true;
+    }
+    return false;
+}
+
+bool drawsOnDisplayVariable(const DisplayEnvironment& environment) {
+    if (!environment.display || environment.displayArgument)
+        return false;
+    const std::string_view platform = environment.platform;
+    if (platform.empty())
+        return !environment.wayland;
+    return startsWith(platform, "xcb") && platform.find(';') == std::string_view::npos;
 }
 
 std::optional<std::string> missingDisplay(const DisplayEnvironment& environment) {

@@ -25,14 +25,22 @@ std::string versionText();
 
 // The environment's say in where windows can show.
 struct DisplayEnvironment {
-    std::string platform; // -platform's value, else QT_QPA_PLATFORM
-    bool display = false; // DISPLAY is set
-    bool wayland = false; // WAYLAND_DISPLAY is set
+    std::string platform;         // -platform's value, else QT_QPA_PLATFORM
+    bool display = false;         // DISPLAY is set
+    bool wayland = false;         // WAYLAND_DISPLAY is set
+    bool displayArgument = false; // -display NAME names another X server
 };
 
 // The platform Qt is asked for on the command line (-platform NAME or
 // --platform NAME), before Qt takes its own arguments away.
 std::string platformArgument(const std::vector<std::string>& arguments);
+
+// Whether -display NAME (or --display NAME) is on the command line.
+bool displayArgument(const std::vector<std::string>& arguments);
+
+// Whether Qt will draw on the X server that DISPLAY names: its xcb platform,
+// asked for, or its choice where there is no Wayland.
+bool drawsOnDisplayVariable(const DisplayEnvironment& environment);
 
 // Why no window can show, or nothing. Qt aborts on a missing display; a
 // platform that needs none (offscreen, vnc...) is left to Qt.

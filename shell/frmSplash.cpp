@@ -65,6 +65,15 @@ void frmSplash::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+void frmSplash::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!painted_) {
+        painted_ = true;
+        // After this paint has reached the screen.
+        QTimer::singleShot(0, this, &frmSplash::painted);
+    }
+}
+
 void quitWhenNoWindowIsOpen() {
     for (const QWidget* widget : QApplication::topLevelWidgets()) {
         if (widget->isVisible())

@@ -38,9 +38,12 @@ public:
 signals:
     // After the splash has closed; the application checks whether any window is left.
     void closed();
+    // Once, when the splash has first been painted on the screen.
+    void painted();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     std::function<void()> showDocument_;
@@ -50,6 +53,7 @@ private:
     SplashTimings timings_;
     bool documentShown_ = false;
     bool closed_ = false;
+    bool painted_ = false;
 };
 
 // Ends the program when none of its windows is open any more. Qt quits on the

@@ -20,6 +20,7 @@ fail() {
 }
 expected=(
     bin/ostra
+    "$modules/libostra-app.so"
     "$modules/libostra-webview.so"
     "$modules/libostra-sound.so"
     share/man/man1/ostra.1.gz

@@ -16,7 +16,8 @@ fail() {
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
 deb=$(ls "$work"/ostra_*.deb)
 files=$(dpkg-deb -c "$deb")
-for file in usr/bin/ostra usr/$modules/libostra-webview.so usr/$modules/libostra-sound.so \
+for file in usr/bin/ostra usr/$modules/libostra-app.so usr/$modules/libostra-webview.so \
+    usr/$modules/libostra-sound.so \
     usr/share/ostra/resources/over.wav \
     usr/share/ostra/resources/click.wav usr/share/applications/$id.desktop \
     usr/share/metainfo/$id.metainfo.xml usr/share/icons/hicolor/scalable/apps/$id.svg \

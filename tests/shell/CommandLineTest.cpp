@@ -54,3 +54,20 @@ TEST(CommandLine, SaysThatADisplayIsMissingOnlyWhereTheChosenPlatformNeedsOne) {
     EXPECT_EQ(shell::platformArgument({"a.html", "--platform", "vnc"}), "vnc");
     EXPECT_EQ(shell::platformArgument({"a.html"}), "");
 }
+
+TEST(CommandLine, DrawsOnTheDisplayVariableOnlyWhereQtChoosesX11There) {
+    struct Case {
+        shell::DisplayEnvironment environment;
+        bool x11;
+    };
+    const std::vector<Case> cases = {
+        {{"", true, false}, true},           {{"xcb", true, true}, true},
+        {{"", true, true}, false},           {{"wayland;xcb", true, true}, false},
+        {{"offscreen", true, false}, false}, {{"xcb", false, false}, false},
+        {{"xcb", true, false, true}, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(shell::drawsOnDisplayVariable(c.environment), c.x11) << c.environment.platform;
+    EXPECT_TRUE(shell::displayArgument({"-display", ":2", "a.html"}));
+    EXPECT_FALSE(shell::displayArgument({"a.html"}));
+}

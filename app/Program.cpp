@@ -1,3 +1,4 @@
+#include "app/launch/ProgramEntry.h"
 #include "core/text/PathBytes.h"
 #include "editor/frmMain.h"
 #include "editor/recovery/RecoveryStore.h"
@@ -57,7 +58,10 @@ std::optional<int> answerWithoutWindow(const std::vector<std::string>& arguments
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+// Started by the launcher (app/launch), which may have put the splash
+// picture on the screen already.
+extern "C" __attribute__((visibility("default"))) int ostra_run(int argc, char* argv[],
+                                                                const OstraStart* start) {
     if (const auto status = answerWithoutWindow(argumentsOf(argc, argv)))
         return *status;
     // No Qt::AA_ShareOpenGLContexts: it makes a GL context at start (56 MiB);
@@ -99,7 +103,18 @@ int main(int argc, char* argv[]) {
         makeFrame();
         frame->showDocumentWindow();
     });
-    QObject::connect(&splash, &shell::frmSplash::closed, &shell::quitWhenNoWindowIsOpen);
+    const auto endEarlySplash = [start] {
+        if (start && start->endEarlySplash)
+            start->endEarlySplash(start->context);
+    };
+    // The two pictures overlap a moment (the window manager and the X server
+    // take Qt's in their own time), so the screen never shows neither.
+    QObject::connect(&splash, &shell::frmSplash::painted, &splash,
+                     [&] { QTimer::singleShot(100, &splash, endEarlySplash); });
+    QObject::connect(&splash, &shell::frmSplash::closed, [&] {
+        endEarlySplash();
+        shell::quitWhenNoWindowIsOpen();
+    });
     splash.show();
     // The frame is made, unseen, while the splash is up (its system window
     // too), so that the document window shows on time.
