@@ -71,7 +71,7 @@ bool drawsOnDisplayVariable(const DisplayEnvironment& environment) {
         return false;
     const std::string_view platform = environment.platform;
     if (platform.empty())
-        return !environment.wayland;
+        return !environment.wayland && !environment.waylandSession;
     return startsWith(platform, "xcb") && platform.find(';') == std::string_view::npos;
 }
 

@@ -29,6 +29,7 @@ struct DisplayEnvironment {
     bool display = false;         // DISPLAY is set
     bool wayland = false;         // WAYLAND_DISPLAY is set
     bool displayArgument = false; // -display NAME names another X server
+    bool waylandSession = false;  // XDG_SESSION_TYPE is wayland
 };
 
 // The platform Qt is asked for on the command line (-platform NAME or
@@ -39,7 +40,8 @@ std::string platformArgument(const std::vector<std::string>& arguments);
 bool displayArgument(const std::vector<std::string>& arguments);
 
 // Whether Qt will draw on the X server that DISPLAY names: its xcb platform,
-// asked for, or its choice where there is no Wayland.
+// asked for, or its choice where there is no sign of Wayland (a session of
+// that type, which Qt follows, or a compositor's socket).
 bool drawsOnDisplayVariable(const DisplayEnvironment& environment);
 
 // Why no window can show, or nothing. Qt aborts on a missing display; a

@@ -1,6 +1,7 @@
 #include "shell/frmSplash.h"
 
 #include "shell/ProgramIcon.h"
+#include "shell/SplashSize.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -21,8 +22,8 @@ frmSplash::frmSplash(SplashTimings timings, std::function<void()> showDocument, 
     setAttribute(Qt::WA_DeleteOnClose, false);
     Image1_->setObjectName(QStringLiteral("Image1"));
     Image1_->setPixmap(QPixmap(QStringLiteral(":/shell/splash.jpg")));
-    Image1_->setGeometry(0, 0, 450, 290);
-    setFixedSize(450, 290);
+    Image1_->setGeometry(0, 0, kSplashWidth, kSplashHeight);
+    setFixedSize(kSplashWidth, kSplashHeight);
 
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer2_->setObjectName(QStringLiteral("Timer2"));

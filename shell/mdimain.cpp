@@ -8,6 +8,7 @@
 #include "editor/frmMain.h"
 #include "platform/desktop/KeyStates.h"
 #include "platform/desktop/NormalSize.h"
+#include "platform/system/MinuteClock.h"
 #include "shell/ProgramIcon.h"
 #include "shell/StatusField.h"
 #include "shell/frmAbout.h"
@@ -49,7 +50,7 @@ mdimain::mdimain(platform::Prompts& prompts, platform::SettingsStore& settings, 
       placement_(std::make_unique<WindowPlacement>(settings, QStringLiteral("mdiSettings"))),
       documentPlacement_(std::make_unique<WindowPlacement>(settings, QStringLiteral("Settings"))),
       area_(new QMdiArea(this)), mnuFile_(new QMenu(QStringLiteral("&File"), this)),
-      mnuHelp_(new QMenu(QStringLiteral("&Help"), this)), clock_(new QTimer(this)) {
+      mnuHelp_(new QMenu(QStringLiteral("&Help"), this)), clock_(new platform::MinuteClock(this)) {
     setObjectName(QStringLiteral("mdimain"));
     setWindowIcon(programIcon());
     area_->setObjectName(QStringLiteral("mdiArea"));
@@ -139,6 +140,8 @@ void mdimain::showDocumentWindow() {
     fitDocumentUntilInput_ = true;
     fitDocumentWindow();
     updateMenus();
+    // Insert is the document's own state.
+    refreshStatusBar();
 }
 
 void mdimain::fitDocumentWindow() {
@@ -238,10 +241,7 @@ void mdimain::buildStatusBar() {
     // The clock shows minutes, so it wakes when the minute turns; the lock
     // keys change with key events here, or while another program has the
     // keys, so they are read again when the program is active again.
-    clock_->setObjectName(QStringLiteral("clock"));
-    clock_->setSingleShot(true);
-    clock_->setTimerType(Qt::PreciseTimer);
-    connect(clock_, &QTimer::timeout, this, &mdimain::refreshStatusBar);
+    connect(clock_, &platform::MinuteClock::turned, this, &mdimain::refreshStatusBar);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationActive)
@@ -255,8 +255,6 @@ void mdimain::refreshStatusBar() {
     const QDateTime now = QDateTime::currentDateTime();
     panels_[Date]->setText(locale.toString(now.date(), QLocale::ShortFormat));
     panels_[Time]->setText(locale.toString(now.time(), timeFormat_));
-    const int intoMinute = now.time().second() * 1000 + now.time().msec();
-    clock_->start(60'000 - intoMinute);
     // Insert is the editor's own toggle: lit unless the editor is in overtype.
     showKeyState(panels_[Ins], document_
                                    ? std::optional<bool>(!document_->coding()->overwriteMode())

@@ -12,9 +12,9 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
-class QTimer;
 
 namespace platform {
+class MinuteClock;
 class Prompts;
 class SettingsStore;
 } // namespace platform
@@ -83,7 +83,7 @@ private:
     QMenu* mnuHelp_;
     std::array<QLabel*, 7> panels_{};
     StatusField* position_ = nullptr;
-    QTimer* clock_;
+    platform::MinuteClock* clock_;
     QString timeFormat_;
     editor::Preview::Services previewServices_;
     const editor::RecoveryStore* recoveryStore_ = nullptr;

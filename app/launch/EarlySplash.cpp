@@ -1,43 +1,39 @@
 #include "app/launch/EarlySplash.h"
 
-#include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <initializer_list>
-#include <optional>
-#include <string_view>
-#include <vector>
+#include "app/launch/SplashPlace.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xresource.h>
 #include <X11/Xutil.h>
-#ifdef OSTRA_HAVE_XRANDR
 #include <X11/extensions/Xrandr.h>
-#endif
+#include <poll.h>
+#include <sys/socket.h>
 #include <unistd.h>
+
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
 
 namespace launch {
 
 namespace {
 
-struct Rect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
-
-// Where the toolkit's splash goes: the middle of the area less the middle of
-// the picture, both as integer centres round ((size - 1) / 2).
-int centred(int start, int length, int size) {
-    return start + (length - 1) / 2 - (size - 1) / 2;
-}
-
 // Xlib's own handler ends the program on any error; here a failed request
 // only means no early picture, which the results are checked for.
 int ignoreError(Display*, XErrorEvent*) {
     return 0;
+}
+
+// Whether the server has closed this connection (killed its client): any
+// request would then end the program through Xlib's I/O error handler.
+bool connectionLost(Display* display) {
+    pollfd readable{ConnectionNumber(display), POLLIN, 0};
+    if (::poll(&readable, 1, 0) <= 0)
+        return false;
+    char byte = 0;
+    return ::recv(readable.fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
 }
 
 } // namespace
@@ -50,7 +46,12 @@ struct EarlySplash::Parts {
     ~Parts() {
         if (!display)
             return;
-        // The window may have gone already (a window manager's kill).
+        if (connectionLost(display)) {
+            // The server freed the window with its client; Xlib's part of
+            // the connection is left behind rather than flushed into an error.
+            ::close(ConnectionNumber(display));
+            return;
+        }
         const auto previous = XSetErrorHandler(ignoreError);
         if (window != None)
             XDestroyWindow(display, window);
@@ -64,8 +65,43 @@ struct EarlySplash::Parts {
 
 namespace {
 
-// The toolkit scales its windows by Xft.dpi / 96 or by its own variables:
-// a picture at its own size would then not match the splash.
+// The atoms the window is described with, fetched in one round trip.
+enum Name : std::size_t {
+    WorkArea,
+    WmPid,
+    WmName,
+    Utf8String,
+    WindowType,
+    TypeSplash,
+    TypeOverride,
+    TypeNormal,
+    MotifHints,
+    NameCount
+};
+constexpr std::array<const char*, NameCount> kNames = {
+    "_NET_WORKAREA",
+    "_NET_WM_PID",
+    "_NET_WM_NAME",
+    "UTF8_STRING",
+    "_NET_WM_WINDOW_TYPE",
+    "_NET_WM_WINDOW_TYPE_SPLASH",
+    "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE",
+    "_NET_WM_WINDOW_TYPE_NORMAL",
+    "_MOTIF_WM_HINTS",
+};
+using Atoms = std::array<Atom, NameCount>;
+
+// Only a display on this machine: over a network the picture's half a
+// megabyte and the round trips would delay the start they are to hide.
+bool isLocal(const char* display) {
+    const std::string_view name = display ? display : "";
+    return !name.empty() && (name.front() == ':' || name.substr(0, 5) == "unix:");
+}
+
+// Qt scales its windows by Xft.dpi / 96 or by its own variables: a picture
+// at its own size would then not match the splash. We choose: the desktop's
+// XSETTINGS (Xft/DPI) are not read; where they alone scale Qt, the picture
+// is replaced by a larger one after a moment.
 bool displayIsScaled(Display* display) {
     for (const char* name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_USE_PHYSICAL_DPI"}) {
         const char* value = std::getenv(name);
@@ -86,68 +122,55 @@ bool displayIsScaled(Display* display) {
     return scaled;
 }
 
-// The primary monitor, or the first, or the whole screen.
-Rect primaryMonitor(Display* display, Window root) {
-    const Rect whole{0, 0, DisplayWidth(display, DefaultScreen(display)),
-                     DisplayHeight(display, DefaultScreen(display))};
-#ifdef OSTRA_HAVE_XRANDR
+Screen describeScreen(Display* display, Window root, const Atoms& atoms) {
+    Screen screen;
+    screen.whole = Rect{0, 0, DisplayWidth(display, DefaultScreen(display)),
+                        DisplayHeight(display, DefaultScreen(display))};
+    int event = 0;
+    int error = 0;
     int major = 0;
     int minor = 0;
-    int count = 0;
-    if (!XRRQueryVersion(display, &major, &minor) || (major == 1 && minor < 5))
-        return whole;
-    XRRMonitorInfo* monitors = XRRGetMonitors(display, root, True, &count);
-    Rect chosen = whole;
-    for (int i = 0; i < count; ++i) {
-        const Rect rect{monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height};
-        if (i == 0 || monitors[i].primary)
-            chosen = rect;
-        if (monitors[i].primary)
-            break;
+    // Monitors came with RandR 1.5; before it Qt too sees one screen.
+    if (XRRQueryExtension(display, &event, &error) && XRRQueryVersion(display, &major, &minor) &&
+        (major > 1 || minor >= 5)) {
+        int count = 0;
+        XRRMonitorInfo* monitors = XRRGetMonitors(display, root, True, &count);
+        for (int i = 0; i < count; ++i) {
+            screen.monitors.push_back(
+                Monitor{Rect{monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height},
+                        monitors[i].primary != 0});
+        }
+        if (monitors)
+            XRRFreeMonitors(monitors);
     }
-    if (monitors)
-        XRRFreeMonitors(monitors);
-    return chosen;
-#else
-    (void)root;
-    return whole;
-#endif
-}
-
-// The desktop's work area (without its panels), as the window manager says.
-std::optional<Rect> workArea(Display* display, Window root) {
     Atom type = None;
     int format = 0;
     unsigned long count = 0;
     unsigned long after = 0;
     unsigned char* data = nullptr;
-    std::optional<Rect> area;
-    const Atom name = XInternAtom(display, "_NET_WORKAREA", True);
-    if (name != None &&
-        XGetWindowProperty(display, root, name, 0, 4, False, XA_CARDINAL, &type, &format, &count,
-                           &after, &data) == Success &&
+    if (XGetWindowProperty(display, root, atoms[WorkArea], 0, 4, False, XA_CARDINAL, &type, &format,
+                           &count, &after, &data) == Success &&
         type == XA_CARDINAL && format == 32 && count == 4) {
+        // Xlib hands 32-bit items as longs.
         const auto* values = reinterpret_cast<const long*>(data);
-        area = Rect{int(values[0]), int(values[1]), int(values[2]), int(values[3])};
+        screen.workArea = Rect{int(values[0]), int(values[1]), int(values[2]), int(values[3])};
     }
     if (data)
         XFree(data);
-    return area;
+    const char* rely = std::getenv("QT_RELY_ON_NET_WORKAREA_ATOM");
+    screen.relyOnWorkArea = rely && *rely;
+    return screen;
 }
 
-void setAtoms(Display* display, Window window, const char* name,
-              std::initializer_list<const char*> values) {
-    std::vector<Atom> atoms;
-    for (const char* value : values)
-        atoms.push_back(XInternAtom(display, value, False));
-    XChangeProperty(display, window, XInternAtom(display, name, False), XA_ATOM, 32,
-                    PropModeReplace, reinterpret_cast<const unsigned char*>(atoms.data()),
-                    int(atoms.size()));
+void setProperty(Display* display, Window window, Atom name, Atom type, int format,
+                 const void* data, int count) {
+    XChangeProperty(display, window, name, type, format, PropModeReplace,
+                    static_cast<const unsigned char*>(data), count);
 }
 
-// What the toolkit's own splash says of itself, so that docks, window
-// managers and tools that look windows up by process see the same program.
-void describe(Display* display, Window window, int width, int height) {
+// What Qt's own splash says of itself, so that docks, window managers and
+// tools that look windows up by process see the same program.
+void describe(Display* display, Window window, const Atoms& atoms, int width, int height) {
     XSizeHints* hints = XAllocSizeHints();
     hints->flags = USPosition | PPosition | PMinSize | PMaxSize;
     hints->min_width = hints->max_width = width;
@@ -164,76 +187,71 @@ void describe(Display* display, Window window, int width, int height) {
     XFree(wm);
     XFree(hints);
     char host[256] = {};
-    if (gethostname(host, sizeof host - 1) == 0) {
-        XChangeProperty(display, window, XA_WM_CLIENT_MACHINE, XA_STRING, 8, PropModeReplace,
-                        reinterpret_cast<const unsigned char*>(host), int(std::strlen(host)));
-    }
+    if (gethostname(host, sizeof host - 1) == 0)
+        setProperty(display, window, XA_WM_CLIENT_MACHINE, XA_STRING, 8, host,
+                    int(std::strlen(host)));
     const long pid = getpid();
-    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
-                    PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
-    setAtoms(display, window, "_NET_WM_WINDOW_TYPE",
-             {"_NET_WM_WINDOW_TYPE_SPLASH", "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE",
-              "_NET_WM_WINDOW_TYPE_NORMAL"});
-    const char name[] = "ostra";
-    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
-                    XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(name), int(sizeof name - 1));
+    setProperty(display, window, atoms[WmPid], XA_CARDINAL, 32, &pid, 1);
+    setProperty(display, window, atoms[WmName], atoms[Utf8String], 8, program,
+                int(std::strlen(program)));
+    const Atom types[] = {atoms[TypeSplash], atoms[TypeOverride], atoms[TypeNormal]};
+    setProperty(display, window, atoms[WindowType], XA_ATOM, 32, types, 3);
     // No decorations: flags = decorations given, decorations = none.
     const long motif[5] = {2, 0, 0, 0, 0};
-    const Atom motifHints = XInternAtom(display, "_MOTIF_WM_HINTS", False);
-    XChangeProperty(display, window, motifHints, motifHints, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(motif), 5);
+    setProperty(display, window, atoms[MotifHints], atoms[MotifHints], 32, motif, 5);
 }
 
-bool makeWindow(EarlySplash::Parts& parts, const Picture& picture, int x, int y) {
+bool makeWindow(EarlySplash::Parts& parts, const Atoms& atoms, const Picture& picture, Point at) {
     Display* display = parts.display;
     const int screen = DefaultScreen(display);
     const Window root = RootWindow(display, screen);
     const auto width = unsigned(picture.width);
     const auto height = unsigned(picture.height);
     parts.pixmap = XCreatePixmap(display, root, width, height, 24);
-    // Xlib only reads the words here; it frees no data it did not allocate
-    // once data is taken back below.
+    // Xlib only reads the words; the data is taken back before it is freed.
     XImage* image = XCreateImage(display, DefaultVisual(display, screen), 24, ZPixmap, 0,
                                  const_cast<char*>(reinterpret_cast<const char*>(picture.pixels)),
                                  width, height, 32, int(width * 4));
     if (!image)
         return false;
-    if (image->bits_per_pixel != 32) {
-        image->data = nullptr;
-        XDestroyImage(image);
-        return false;
+    const bool fits = image->bits_per_pixel == 32;
+    if (fits) {
+        // The words as this machine stores them; Xlib swaps them for the server.
+        const std::uint32_t one = 1;
+        image->byte_order =
+            *reinterpret_cast<const unsigned char*>(&one) == 1 ? LSBFirst : MSBFirst;
+        const GC gc = XCreateGC(display, parts.pixmap, 0, nullptr);
+        XPutImage(display, parts.pixmap, gc, image, 0, 0, 0, 0, width, height);
+        XFreeGC(display, gc);
     }
-    // The words as this machine stores them; Xlib swaps them for the server.
-    const std::uint32_t one = 1;
-    image->byte_order = *reinterpret_cast<const unsigned char*>(&one) == 1 ? LSBFirst : MSBFirst;
-    const GC gc = XCreateGC(display, parts.pixmap, 0, nullptr);
-    XPutImage(display, parts.pixmap, gc, image, 0, 0, 0, 0, width, height);
-    XFreeGC(display, gc);
     image->data = nullptr;
     XDestroyImage(image);
+    if (!fits)
+        return false;
 
     XSetWindowAttributes attributes{};
     attributes.background_pixmap = parts.pixmap;
     attributes.border_pixel = 0;
-    parts.window = XCreateWindow(display, root, x, y, width, height, 0, CopyFromParent, InputOutput,
-                                 CopyFromParent, CWBackPixmap | CWBorderPixel, &attributes);
-    describe(display, parts.window, picture.width, picture.height);
+    parts.window =
+        XCreateWindow(display, root, at.x, at.y, width, height, 0, CopyFromParent, InputOutput,
+                      CopyFromParent, CWBackPixmap | CWBorderPixel, &attributes);
+    describe(display, parts.window, atoms, picture.width, picture.height);
     XMapWindow(display, parts.window);
     // Any failure above has come back by now.
     XSync(display, False);
     XWindowAttributes made{};
     Window under = None;
-    int at = 0;
+    int x = 0;
     unsigned size = 0;
     return XGetWindowAttributes(display, parts.window, &made) &&
-           XGetGeometry(display, parts.pixmap, &under, &at, &at, &size, &size, &size, &size);
+           XGetGeometry(display, parts.pixmap, &under, &x, &x, &size, &size, &size, &size);
 }
 
 } // namespace
 
 std::unique_ptr<EarlySplash> EarlySplash::show(const Picture& picture) {
-    if (!picture.pixels || picture.width <= 0 || picture.height <= 0)
+    if (!picture.pixels || picture.width <= 0 || picture.height <= 0 ||
+        !isLocal(std::getenv("DISPLAY")))
         return nullptr;
     auto parts = std::make_unique<Parts>();
     parts->display = XOpenDisplay(nullptr);
@@ -243,25 +261,19 @@ std::unique_ptr<EarlySplash> EarlySplash::show(const Picture& picture) {
     const int screen = DefaultScreen(display);
     const Window root = RootWindow(display, screen);
     const Visual* visual = DefaultVisual(display, screen);
-    // 0xffRRGGBB words as they are; any other screen is left to the toolkit.
+    // 0xffRRGGBB words as they are; any other screen is left to Qt.
     if (DefaultDepth(display, screen) != 24 || visual->c_class != TrueColor ||
         visual->red_mask != 0xff0000 || visual->green_mask != 0xff00 || visual->blue_mask != 0xff ||
         displayIsScaled(display))
         return nullptr;
-
-    Rect area = primaryMonitor(display, root);
-    if (const auto work = workArea(display, root)) {
-        // The monitor's part of the work area, when they meet.
-        const int left = std::max(area.x, work->x);
-        const int top = std::max(area.y, work->y);
-        const int right = std::min(area.x + area.width, work->x + work->width);
-        const int bottom = std::min(area.y + area.height, work->y + work->height);
-        if (right > left && bottom > top)
-            area = Rect{left, top, right - left, bottom - top};
-    }
+    Atoms atoms{};
+    if (!XInternAtoms(display, const_cast<char**>(kNames.data()), int(kNames.size()), False,
+                      atoms.data()))
+        return nullptr;
+    const Point at =
+        splashPlace(describeScreen(display, root, atoms), picture.width, picture.height);
     const auto previous = XSetErrorHandler(ignoreError);
-    const bool made = makeWindow(*parts, picture, centred(area.x, area.width, picture.width),
-                                 centred(area.y, area.height, picture.height));
+    const bool made = makeWindow(*parts, atoms, picture, at);
     XSetErrorHandler(previous);
     if (!made)
         return nullptr;

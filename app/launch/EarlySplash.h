@@ -15,13 +15,12 @@ struct Picture {
 // The start-up picture on an X11 screen before the toolkit is loaded, which
 // takes most of the first tenth of a second: a window of its own whose
 // background the X server paints, so it needs no event loop. It sits where
-// the toolkit's splash will (centred on the primary monitor's work area), at
-// the same size, so that one replaces the other unseen; it goes when the
-// object does.
+// the toolkit's splash will (see splashPlace), at the same size, so that one
+// replaces the other unseen; it goes when the object does.
 class EarlySplash {
 public:
-    // Nothing (null) without an X display, where the toolkit would scale its
-    // splash, or where the display cannot take the picture as it is.
+    // Nothing (null) without a local X display, where the toolkit would scale
+    // its splash, or where the display cannot take the picture as it is.
     static std::unique_ptr<EarlySplash> show(const Picture& picture);
 
     struct Parts;

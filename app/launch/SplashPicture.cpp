@@ -8,8 +8,10 @@ asm(".section .rodata\n"
     ".balign 4\n"
     ".global ostra_splash_words\n"
     ".hidden ostra_splash_words\n"
+    ".type ostra_splash_words, @object\n"
     "ostra_splash_words:\n"
     ".incbin \"" OSTRA_SPLASH_WORDS "\"\n"
+    ".size ostra_splash_words, . - ostra_splash_words\n"
     ".previous\n");
 
 extern "C" const std::uint32_t ostra_splash_words[];

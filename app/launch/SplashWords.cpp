@@ -1,6 +1,8 @@
 // Build tool: writes the splash picture as the toolkit decodes it, as native
 // 32-bit words: its width, its height, then its rows of 0xffRRGGBB pixels.
 // Usage: splash-words PICTURE OUTPUT
+#include "shell/SplashSize.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
@@ -18,6 +20,12 @@ int main(int argc, char* argv[]) {
         QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_RGB32);
     if (picture.isNull()) {
         std::fprintf(stderr, "splash-words: cannot read %s\n", argv[1]);
+        return 1;
+    }
+    // The splash window has this size: the launcher's copy must too.
+    if (picture.size() != QSize(shell::kSplashWidth, shell::kSplashHeight)) {
+        std::fprintf(stderr, "splash-words: %s is %dx%d, not %dx%d\n", argv[1], picture.width(),
+                     picture.height(), shell::kSplashWidth, shell::kSplashHeight);
         return 1;
     }
     QFile out(QString::fromLocal8Bit(argv[2]));

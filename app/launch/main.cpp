@@ -35,6 +35,8 @@ bool showsSplash(const std::vector<std::string>& arguments) {
     environment.display = isSet("DISPLAY");
     environment.wayland = isSet("WAYLAND_DISPLAY");
     environment.displayArgument = shell::displayArgument(arguments);
+    const char* session = std::getenv("XDG_SESSION_TYPE");
+    environment.waylandSession = session && std::string(session) == "wayland";
     return shell::drawsOnDisplayVariable(environment);
 }
 

@@ -61,10 +61,15 @@ TEST(CommandLine, DrawsOnTheDisplayVariableOnlyWhereQtChoosesX11There) {
         bool x11;
     };
     const std::vector<Case> cases = {
-        {{"", true, false}, true},           {{"xcb", true, true}, true},
-        {{"", true, true}, false},           {{"wayland;xcb", true, true}, false},
-        {{"offscreen", true, false}, false}, {{"xcb", false, false}, false},
+        {{"", true, false}, true},
+        {{"xcb", true, true}, true},
+        {{"", true, true}, false},
+        {{"wayland;xcb", true, true}, false},
+        {{"offscreen", true, false}, false},
+        {{"xcb", false, false}, false},
         {{"xcb", true, false, true}, false},
+        {{"", true, false, false, true}, false},
+        {{"xcb", true, false, false, true}, true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(shell::drawsOnDisplayVariable(c.environment), c.x11) << c.environment.platform;
