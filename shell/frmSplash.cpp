@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -54,6 +55,8 @@ void frmSplash::Timer1_Timer() {
 }
 
 void frmSplash::showEvent(QShowEvent* event) {
+    if (windowHandle() && !painted_)
+        windowHandle()->installEventFilter(this);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     if (!closed_ && !timer1_->isActive() && !timer2_->isActive()) {
@@ -66,13 +69,16 @@ void frmSplash::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
-void frmSplash::paintEvent(QPaintEvent* event) {
-    QWidget::paintEvent(event);
-    if (!painted_) {
+bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
+    // Painted before the window manager has mapped the window, the picture
+    // is not on the screen yet; it is once the window is exposed, and the
+    // expose's own paint has gone out by the next turn of the event loop.
+    if (!painted_ && watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
         painted_ = true;
-        // After this paint has reached the screen.
         QTimer::singleShot(0, this, &frmSplash::painted);
     }
+    return QWidget::eventFilter(watched, event);
 }
 
 void quitWhenNoWindowIsOpen() {

@@ -38,12 +38,12 @@ public:
 signals:
     // After the splash has closed; the application checks whether any window is left.
     void closed();
-    // Once, when the splash has first been painted on the screen.
+    // Once, when the splash's picture is first on the screen.
     void painted();
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::function<void()> showDocument_;

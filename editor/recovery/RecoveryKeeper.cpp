@@ -19,11 +19,14 @@ RecoveryKeeper::RecoveryKeeper(DocumentText& text, std::function<Document()> des
                                const RecoveryStore& store, Timing timing, QObject* parent)
     : QObject(parent), text_(text), describe_(std::move(describe)), store_(store), timing_(timing) {
     timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, [this] {
+    connect(&timer_, &QTimer::timeout, this, [this] { writeNow(true); });
+    // Typing rests: the moment to copy the file the journal is over. Not at
+    // the sync's short pause, which comes between a slow typist's keys: the
+    // copy of a large page would share the processor with them.
+    restTimer_.setSingleShot(true);
+    connect(&restTimer_, &QTimer::timeout, this, [this] {
         writeNow(true);
-        // A pause in typing: the moment to copy the file the journal is over.
-        if (overFile_ && lastChange_.elapsed() >= timing_.quiet.count())
-            takeOwnBase();
+        takeOwnBase();
     });
     // Each edit reaches the journal at the next turn of the event loop, so a
     // killed program loses no key; syncing to the disk waits for a pause.
@@ -121,6 +124,8 @@ void RecoveryKeeper::savePointChanged(bool modified) {
 void RecoveryKeeper::schedule() {
     soon_.start(0);
     lastChange_.start();
+    if (overFile_ || (base_ == Base::File && !started_))
+        restTimer_.start(timing_.rest);
     if (!timer_.isActive()) {
         firstPending_.start();
         timer_.start(timing_.quiet);
@@ -139,6 +144,7 @@ void RecoveryKeeper::startFromText(bool compacting) {
     baseName_ = store_.baseName(++generation_);
     overFile_ = false;
     ownBaseTimer_.stop();
+    restTimer_.stop();
     const Document d = describe_();
     header_ = {d.file, d.encoding, d.lineEnd, d.type, baseName_, 0, 0, -1, 0};
     RecoveryStore::Base written;
@@ -224,6 +230,7 @@ void RecoveryKeeper::takeOwnBase() {
         return;
     overFile_ = false;
     ownBaseTimer_.stop();
+    restTimer_.stop();
     header_.baseName = baseName_ = store_.baseName(generation_);
     post([this, store = &store_, base = baseName_, head = encodeJournalHeader(header_),
           file = header_.file, stamp = fileStamp_, digest = header_.baseChecksum,
@@ -256,6 +263,7 @@ void RecoveryKeeper::discard() {
     timer_.stop();
     soon_.stop();
     ownBaseTimer_.stop();
+    restTimer_.stop();
     overFile_ = false;
     records_.clear();
     insertion_.reset();

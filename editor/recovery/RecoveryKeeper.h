@@ -32,9 +32,9 @@ class RecoveryStore;
 // the journal is synced to the disk a moment after each pause in typing and at
 // least every second while it goes on, so each copy costs what the edits
 // since the last one cost. The file itself is the base at first; its copy is
-// made at the first pause in typing, at once when the program is left (where
-// another program may change the file), and 3 s on at the latest, so the keys
-// never wait on copying a large page. Nothing runs while the
+// made once typing rests for a second, at once when the program is left
+// (where another program may change the file), and 3 s on at the latest, so
+// the keys never wait on copying a large page. Nothing runs while the
 // text is at its save point; the journal goes when the text is saved, loaded
 // or reset, and when the document is closed.
 class RecoveryKeeper : public QObject, private DocumentText::Listener {
@@ -44,6 +44,7 @@ public:
         std::chrono::milliseconds quiet{150};    // after the last change
         std::chrono::milliseconds longest{1000}; // after the first change not yet written
         std::chrono::milliseconds ownBase{3000}; // the file is the base until then at most
+        std::chrono::milliseconds rest{1000};    // typing rests: the file's copy is made
     };
     // What the journal keeps of the document besides its text.
     struct Document {
@@ -122,6 +123,7 @@ private:
     bool overFile_ = false;
     FileStamp fileStamp_;
     QTimer ownBaseTimer_;
+    QTimer restTimer_; // the file's copy, once typing rests
     std::optional<std::pair<std::size_t, std::size_t>> insertion_; // made, bytes not yet read
     bool replaying_ = false;
     // Set by the writer when a session's file work failed: the next write

@@ -96,7 +96,7 @@ TEST_F(RecoveryTest, EveryKeyComesBackAfterAKillAndAgainAfterAKillRightAfterYes)
     QByteArray typed;
     {
         const RecoveryStore crashed(state.path());
-        auto window = start(crashed, {minutes(1), minutes(1), minutes(1)});
+        auto window = start(crashed, {minutes(1), minutes(1), minutes(1), minutes(1)});
         ASSERT_TRUE(window->OpenFile(file));
         window->coding()->SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
         QTest::keyClick(window->coding()->viewport(), Qt::Key_Return);
@@ -293,7 +293,7 @@ TEST_F(RecoveryTest, AFileIsTheBaseUntilItsCopyIsMadeAndAChangeFromOutsideAtAnyT
         QByteArray typed;
         {
             const RecoveryStore crashed(folder.path());
-            auto window = start(crashed, {minutes(1), minutes(1), c.latestCopy});
+            auto window = start(crashed, {minutes(1), minutes(1), c.latestCopy, minutes(1)});
             ASSERT_TRUE(window->OpenFile(file));
             type(*window, "typed ");
             window->recovery()->flush();
