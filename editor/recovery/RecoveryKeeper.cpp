@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <utility>
 
 namespace editor {
 
@@ -37,7 +38,8 @@ RecoveryKeeper::RecoveryKeeper(DocumentText& text, std::function<Document()> des
     // Left for another program, which may change the file: copy it now.
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
-                if (state != Qt::ApplicationActive && overFile_) {
+                if (state != Qt::ApplicationActive &&
+                    (overFile_ || (base_ == Base::File && !started_))) {
                     writeNow(false);
                     takeOwnBase();
                 }
@@ -123,7 +125,6 @@ void RecoveryKeeper::savePointChanged(bool modified) {
 
 void RecoveryKeeper::schedule() {
     soon_.start(0);
-    lastChange_.start();
     if (overFile_ || (base_ == Base::File && !started_))
         restTimer_.start(timing_.rest);
     if (!timer_.isActive()) {
@@ -138,7 +139,11 @@ void RecoveryKeeper::schedule() {
 
 void RecoveryKeeper::startFromText(bool compacting) {
     // The whole text as it stands is the new base: what was pending is in it.
-    const std::string previous = compacting ? baseName_ : std::string();
+    // From here on the text is the footing, even if this write fails: a
+    // journal started over the file as read would miss the edits dropped here.
+    base_ = Base::Text;
+    if (compacting && staleBase_.empty())
+        staleBase_ = baseName_;
     records_.clear();
     insertion_.reset();
     baseName_ = store_.baseName(++generation_);
@@ -162,7 +167,8 @@ void RecoveryKeeper::startFromText(bool compacting) {
     journalBytes_ = 0;
     started_ = true;
     broken_->store(false);
-    post([store = &store_, base = baseName_, head = encodeJournalHeader(header_), previous] {
+    post([store = &store_, base = baseName_, head = encodeJournalHeader(header_),
+          previous = std::exchange(staleBase_, std::string())] {
         QString problem = store->commitBase(base);
         if (problem.isEmpty())
             problem = store->startJournal(head);
@@ -267,7 +273,8 @@ void RecoveryKeeper::discard() {
     overFile_ = false;
     records_.clear();
     insertion_.reset();
-    if (base_ != Base::None && started_) {
+    // Also after a failed start: an older journal may still be on the disk.
+    if (base_ != Base::None) {
         broken_->store(false);
         post([store = &store_, base = baseName_] {
             store->removeSession(base);
@@ -276,6 +283,7 @@ void RecoveryKeeper::discard() {
     }
     base_ = Base::None;
     started_ = false;
+    staleBase_.clear();
 }
 
 } // namespace editor

@@ -32,7 +32,7 @@ class RecoveryStore;
 // the journal is synced to the disk a moment after each pause in typing and at
 // least every second while it goes on, so each copy costs what the edits
 // since the last one cost. The file itself is the base at first; its copy is
-// made once typing rests for a second, at once when the program is left
+// made once typing rests (0.3 s), at once when the program is left
 // (where another program may change the file), and 3 s on at the latest, so
 // the keys never wait on copying a large page. Nothing runs while the
 // text is at its save point; the journal goes when the text is saved, loaded
@@ -44,7 +44,7 @@ public:
         std::chrono::milliseconds quiet{150};    // after the last change
         std::chrono::milliseconds longest{1000}; // after the first change not yet written
         std::chrono::milliseconds ownBase{3000}; // the file is the base until then at most
-        std::chrono::milliseconds rest{1000};    // typing rests: the file's copy is made
+        std::chrono::milliseconds rest{300};     // typing rests: the file's copy is made
     };
     // What the journal keeps of the document besides its text.
     struct Document {
@@ -108,7 +108,6 @@ private:
     QTimer soon_;  // the edits written, at the next turn of the event loop
     bool unsynced_ = false;
     QElapsedTimer firstPending_;
-    QElapsedTimer lastChange_;
 
     // The session: the journal on disk, its base and what is yet to be written.
     enum class Base { None, File, Text };
@@ -123,6 +122,8 @@ private:
     bool overFile_ = false;
     FileStamp fileStamp_;
     QTimer ownBaseTimer_;
+    std::string
+        staleBase_; // a base whose journal a failed compaction left; removed after the next start
     QTimer restTimer_; // the file's copy, once typing rests
     std::optional<std::pair<std::size_t, std::size_t>> insertion_; // made, bytes not yet read
     bool replaying_ = false;

@@ -278,12 +278,15 @@ TEST_F(RecoveryTest, AFileIsTheBaseUntilItsCopyIsMadeAndAChangeFromOutsideAtAnyT
         const char* what;
         When changed;
         milliseconds latestCopy;
+        milliseconds rest;
     };
-    for (const Case c : {Case{"changed before the copy: the text becomes the base",
-                              When::BeforeTheCopy, milliseconds(30)},
-                         Case{"changed after the copy", When::AfterTheCopy, milliseconds(30)},
-                         Case{"changed once the program was left, a key still pending",
-                              When::AfterLeavingWhileTyping, minutes(1)}}) {
+    for (const Case c :
+         {Case{"changed before the copy (its latest moment): the text becomes the base",
+               When::BeforeTheCopy, milliseconds(30), minutes(1)},
+          Case{"changed after the copy made once typing rested", When::AfterTheCopy, minutes(1),
+               milliseconds(30)},
+          Case{"changed once the program was left, a key still pending",
+               When::AfterLeavingWhileTyping, minutes(1), minutes(1)}}) {
         SCOPED_TRACE(c.what);
         const QTemporaryDir folder;
         const auto bases = [&] {
@@ -293,7 +296,7 @@ TEST_F(RecoveryTest, AFileIsTheBaseUntilItsCopyIsMadeAndAChangeFromOutsideAtAnyT
         QByteArray typed;
         {
             const RecoveryStore crashed(folder.path());
-            auto window = start(crashed, {minutes(1), minutes(1), c.latestCopy, minutes(1)});
+            auto window = start(crashed, {minutes(1), minutes(1), c.latestCopy, c.rest});
             ASSERT_TRUE(window->OpenFile(file));
             type(*window, "typed ");
             window->recovery()->flush();
@@ -326,4 +329,50 @@ TEST_F(RecoveryTest, AFileIsTheBaseUntilItsCopyIsMadeAndAChangeFromOutsideAtAnyT
         EXPECT_EQ(text(*window), typed);
         EXPECT_EQ(window->CurrentFile(), file);
     }
+}
+
+TEST_F(RecoveryTest, AJournalRewriteThatFailsMakesTheTextTheBaseAndLosesNoEdit) {
+    // The folder is gone (a full disk does the same) just when a long journal
+    // is to be rewritten from the text, and back before the next key.
+    const QString file = path("page.html");
+    // Larger than each paste, so that only the second deletion makes the
+    // journal longer than the text.
+    const QByteArray read = "<p>" + QByteArray(1200 * 1024, 'b') + "</p>";
+    writeRaw(file, read);
+    QByteArray typed;
+    {
+        const RecoveryStore crashed(state.path());
+        auto window = start(crashed);
+        ASSERT_TRUE(window->OpenFile(file));
+        editor::SourceEditor& coding = *window->coding();
+        coding.SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
+        const std::string pasted(1024 * 1024, 'a');
+        const auto paste = [&](const std::string& bytes) {
+            coding.SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
+            coding.SendScintilla(QsciScintilla::SCI_ADDTEXT, bytes.size(), bytes.data());
+            window->recovery()->flush();
+        };
+        const auto cutPasted = [&] {
+            coding.SendScintilla(QsciScintilla::SCI_DELETERANGE,
+                                 static_cast<unsigned long>(read.size()), 1024L * 1024);
+            QCoreApplication::processEvents();
+        };
+        paste(pasted);
+        cutPasted();
+        paste(pasted + "KEEP");
+        ASSERT_TRUE(QDir(state.path()).removeRecursively());
+        writeRaw(state.path(), "not a folder");
+        cutPasted(); // the journal is now longer than the text: its rewrite fails
+        ASSERT_TRUE(QFile::remove(state.path()) && QDir().mkpath(state.path()));
+        coding.SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
+        type(*window, "x");
+        window->recovery()->flush();
+        typed = text(*window);
+        ASSERT_EQ(typed, read + "KEEPx");
+        window.reset(); // killed
+    }
+    prompts.answers = {PromptAnswer::Yes};
+    const RecoveryStore store(state.path());
+    auto window = start(store);
+    EXPECT_EQ(text(*window), typed);
 }
