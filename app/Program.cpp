@@ -43,13 +43,7 @@ bool answered(const shell::CommandLine& line) {
 std::optional<int> answerWithoutWindow(const std::vector<std::string>& arguments) {
     if (answered(shell::parseCommandLine(arguments)))
         return 0;
-    shell::DisplayEnvironment environment;
-    environment.platform = shell::platformArgument(arguments);
-    if (environment.platform.empty())
-        environment.platform = qEnvironmentVariable("QT_QPA_PLATFORM").toStdString();
-    environment.display = !qEnvironmentVariableIsEmpty("DISPLAY");
-    environment.wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (const auto problem = shell::missingDisplay(environment)) {
+    if (const auto problem = shell::missingDisplay(shell::displayEnvironmentOf(arguments))) {
         std::fprintf(stderr, "%s\n", problem->c_str());
         return 1;
     }

@@ -1,5 +1,7 @@
 #include "shell/CommandLine.h"
 
+#include <cstdlib>
+
 namespace shell {
 
 namespace {
@@ -56,6 +58,22 @@ std::string platformArgument(const std::vector<std::string>& arguments) {
             return arguments[i + 1];
     }
     return {};
+}
+
+DisplayEnvironment displayEnvironmentOf(const std::vector<std::string>& arguments) {
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    DisplayEnvironment environment;
+    environment.platform = platformArgument(arguments);
+    if (environment.platform.empty())
+        environment.platform = variable("QT_QPA_PLATFORM");
+    environment.display = !variable("DISPLAY").empty();
+    environment.wayland = !variable("WAYLAND_DISPLAY").empty();
+    environment.displayArgument = displayArgument(arguments);
+    environment.waylandSession = variable("XDG_SESSION_TYPE") == "wayland";
+    return environment;
 }
 
 bool displayArgument(const std::vector<std::string>& arguments) {

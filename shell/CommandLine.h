@@ -36,6 +36,10 @@ struct DisplayEnvironment {
 // --platform NAME), before Qt takes its own arguments away.
 std::string platformArgument(const std::vector<std::string>& arguments);
 
+// What the arguments (with Qt's own options still in them) and this
+// process's environment say.
+DisplayEnvironment displayEnvironmentOf(const std::vector<std::string>& arguments);
+
 // Whether -display NAME (or --display NAME) is on the command line.
 bool displayArgument(const std::vector<std::string>& arguments);
 

@@ -20,24 +20,9 @@
 
 namespace {
 
-bool isSet(const char* name) {
-    const char* value = std::getenv(name);
-    return value && *value;
-}
-
 bool showsSplash(const std::vector<std::string>& arguments) {
-    if (shell::parseCommandLine(arguments).action != shell::CommandLine::Action::Open)
-        return false;
-    shell::DisplayEnvironment environment;
-    environment.platform = shell::platformArgument(arguments);
-    if (environment.platform.empty() && isSet("QT_QPA_PLATFORM"))
-        environment.platform = std::getenv("QT_QPA_PLATFORM");
-    environment.display = isSet("DISPLAY");
-    environment.wayland = isSet("WAYLAND_DISPLAY");
-    environment.displayArgument = shell::displayArgument(arguments);
-    const char* session = std::getenv("XDG_SESSION_TYPE");
-    environment.waylandSession = session && std::string(session) == "wayland";
-    return shell::drawsOnDisplayVariable(environment);
+    return shell::parseCommandLine(arguments).action == shell::CommandLine::Action::Open &&
+           shell::drawsOnDisplayVariable(shell::displayEnvironmentOf(arguments));
 }
 
 // Beside the launcher in a build, else in the program's library folder.
