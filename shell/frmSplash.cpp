@@ -76,6 +76,7 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
     if (!painted_ && watched == windowHandle() && event->type() == QEvent::Expose &&
         windowHandle()->isExposed()) {
         painted_ = true;
+        windowHandle()->removeEventFilter(this);
         QTimer::singleShot(0, this, &frmSplash::painted);
     }
     return QWidget::eventFilter(watched, event);

@@ -38,8 +38,7 @@ RecoveryKeeper::RecoveryKeeper(DocumentText& text, std::function<Document()> des
     // Left for another program, which may change the file: copy it now.
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
-                if (state != Qt::ApplicationActive &&
-                    (overFile_ || (base_ == Base::File && !started_))) {
+                if (state != Qt::ApplicationActive && fileIsBase()) {
                     writeNow(false);
                     takeOwnBase();
                 }
@@ -125,7 +124,7 @@ void RecoveryKeeper::savePointChanged(bool modified) {
 
 void RecoveryKeeper::schedule() {
     soon_.start(0);
-    if (overFile_ || (base_ == Base::File && !started_))
+    if (fileIsBase())
         restTimer_.start(timing_.rest);
     if (!timer_.isActive()) {
         firstPending_.start();

@@ -89,6 +89,9 @@ signals:
     void protectionChanged(const QString& problem);
 
 private:
+    // The file as read is the base, or will be when the journal starts: its
+    // copy is still to be made.
+    bool fileIsBase() const { return overFile_ || (base_ == Base::File && !started_); }
     void textAboutToChange(bool insertion, std::size_t position, std::size_t length) override;
     void savePointChanged(bool modified) override;
     void schedule();
