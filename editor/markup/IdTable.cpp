@@ -4,42 +4,71 @@
 
 namespace editor {
 
+namespace {
+
+// Bit 0 marks a slot in use; bit 1 marks a slot already moved while the
+// table grows, and is clear otherwise.
+constexpr std::uint64_t kInUse = 1;
+constexpr std::uint64_t kMoved = 2;
+constexpr std::size_t kFirstSlots = 1024;
+
+std::size_t home(std::uint64_t digest, std::size_t mask) {
+    return static_cast<std::size_t>(digest >> 2) & mask;
+}
+
+} // namespace
+
 std::optional<IdTable::Place> IdTable::firstOrKeep(std::string_view id, Place here,
                                                    std::size_t most) {
     platform::ContentDigest digest;
     digest.add(id);
-    const std::uint64_t value = digest.value() | 1; // never 0, the empty slot's mark
-    if (slots_.empty())
-        slots_.resize(1024);
+    const std::uint64_t value = (digest.value() | kInUse) & ~kMoved;
+    if (slotCount() == 0)
+        block_ = platform::MappedBlock(kFirstSlots * sizeof(Slot));
     // Open addressing, linear probing; the table is at most four fifths full.
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = value & mask;; i = (i + 1) & mask) {
-        Slot& slot = slots_[i];
-        if (slot.digest == value)
-            return slot.at;
-        if (slot.digest != 0)
+    Slot* slot = table();
+    const std::size_t mask = slotCount() - 1;
+    for (std::size_t i = home(value, mask);; i = (i + 1) & mask) {
+        if (slot[i].digest == value)
+            return slot[i].at;
+        if (slot[i].digest != 0)
             continue;
         if (kept_ >= most)
             return std::nullopt;
-        slot = {value, here};
-        if (++kept_ * 5 > slots_.size() * 4)
+        slot[i] = {value, here};
+        if (++kept_ * 5 > slotCount() * 4)
             grow();
         return std::nullopt;
     }
 }
 
+// Doubles the table where it is. Each id still to move goes to the first
+// slot on its new probe path that is free or holds an id still to move, which
+// it then carries on: every slot on a moved id's path holds a moved id, and
+// moved ids stay where they are, so each is found again.
 void IdTable::grow() {
-    std::vector<Slot> old(slots_.size() * 2);
-    old.swap(slots_);
-    const std::size_t mask = slots_.size() - 1;
-    for (const Slot& slot : old) {
-        if (slot.digest == 0)
+    const std::size_t oldCount = slotCount();
+    block_.grow(block_.size() * 2);
+    Slot* slot = table();
+    const std::size_t mask = slotCount() - 1;
+    for (std::size_t i = 0; i < oldCount; ++i) {
+        if (slot[i].digest == 0 || (slot[i].digest & kMoved))
             continue;
-        std::size_t i = slot.digest & mask;
-        while (slots_[i].digest != 0)
-            i = (i + 1) & mask;
-        slots_[i] = slot;
+        Slot carried = slot[i];
+        slot[i] = Slot{};
+        for (;;) {
+            std::size_t j = home(carried.digest, mask);
+            while (slot[j].digest & kMoved)
+                j = (j + 1) & mask;
+            const Slot next = slot[j];
+            slot[j] = {carried.digest | kMoved, carried.at};
+            if (next.digest == 0)
+                break;
+            carried = next;
+        }
     }
+    for (std::size_t i = 0; i <= mask; ++i)
+        slot[i].digest &= ~kMoved;
 }
 
 } // namespace editor

@@ -1,20 +1,21 @@
 #pragma once
 
+#include "platform/system/MappedBlock.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 namespace editor {
 
-// The ids a page has given so far, each kept as a 64-bit digest of its value
+// The ids a page has given so far, each kept as a 62-bit digest of its value
 // with where it was first given, in one block of 16-byte slots at most four
-// fifths full (4 MB for the most a check keeps). The block goes back to the
-// system whole when the check ends; a map of strings took 72 bytes an id,
-// scattered, and kept the memory after it. We choose: two different ids with
-// the same digest, about one chance in a billion for the most a check keeps,
-// would be told as the same id.
+// fifths full (4 MB for the most a check keeps). The block is a mapping of
+// its own, grown in place, so a check never holds two tables at once and
+// the memory goes back to the system when the check ends. We choose: two
+// different ids with the same digest, about one chance in a hundred million
+// for the most a check keeps, would be told as the same id.
 class IdTable {
 public:
     struct Place {
@@ -32,9 +33,11 @@ private:
         std::uint64_t digest = 0; // 0: empty
         Place at;
     };
+    Slot* table() const { return static_cast<Slot*>(block_.data()); }
+    std::size_t slotCount() const { return block_.size() / sizeof(Slot); }
     void grow();
 
-    std::vector<Slot> slots_;
+    platform::MappedBlock block_;
     std::size_t kept_ = 0;
 };
 

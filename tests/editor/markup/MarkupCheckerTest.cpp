@@ -1,5 +1,6 @@
 #include "editor/markup/MarkupChecker.h"
 #include "editor/elements/ElementTable.h"
+#include "editor/markup/IdTable.h"
 
 #include <gtest/gtest.h>
 
@@ -138,6 +139,23 @@ TEST(MarkupChecker, AnIdGivenAgainAmongThousandsIsToldWithItsFirstPlace) {
     EXPECT_EQ(problemsOf(DocumentType::HTML, page),
               std::vector<std::string>{
                   "5001:4 The id \u201ce1234\u201d is used twice: first at line 1235, column 4."});
+}
+
+TEST(IdTable, EveryIdKeptIsFoundAtItsFirstPlaceAfterTheTableHasGrownInPlace) {
+    constexpr std::uint32_t kIds = 150000; // the table doubles eight times
+    IdTable ids;
+    for (std::uint32_t i = 0; i < kIds; ++i)
+        ASSERT_FALSE(ids.firstOrKeep("e" + std::to_string(i), {i, i % 97}, 200000));
+    for (std::uint32_t i = 0; i < kIds; ++i) {
+        const auto first = ids.firstOrKeep("e" + std::to_string(i), {0, 0}, 200000);
+        ASSERT_TRUE(first) << i;
+        ASSERT_EQ(first->line, i);
+        ASSERT_EQ(first->column, i % 97);
+    }
+    // Past the most kept, a new id is neither kept nor told as given before.
+    EXPECT_FALSE(ids.firstOrKeep("late", {1, 1}, kIds));
+    EXPECT_FALSE(ids.firstOrKeep("late", {1, 1}, kIds));
+    EXPECT_EQ(ids.size(), kIds);
 }
 
 TEST(MarkupChecker, HostilePagesEndInBoundedWork) {
