@@ -13,6 +13,7 @@
 #include "shell/mdimain.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QTimer>
 
 #include <algorithm>
@@ -93,10 +94,18 @@ extern "C" __attribute__((visibility("default"))) int ostra_run(int argc, char* 
         frame->setPreviewServices({platform::webViewModuleFactory(), nullptr, {}});
         frame->setRecoveryStore(&recovery);
     };
-    shell::frmSplash splash(timings, [&] {
-        makeFrame();
-        frame->showDocumentWindow();
-    });
+    // The launcher's picture as it is, not a copy: its words are Qt's RGB32.
+    QImage picture;
+    if (start && start->splashPixels)
+        picture = QImage(reinterpret_cast<const uchar*>(start->splashPixels), start->splashWidth,
+                         start->splashHeight, start->splashWidth * 4, QImage::Format_RGB32);
+    shell::frmSplash splash(
+        timings,
+        [&] {
+            makeFrame();
+            frame->showDocumentWindow();
+        },
+        picture);
     const auto endEarlySplash = [start] {
         if (start && start->endEarlySplash)
             start->endEarlySplash(start->context);

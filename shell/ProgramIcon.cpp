@@ -1,5 +1,7 @@
 #include "shell/ProgramIcon.h"
 
+#include <QGuiApplication>
+
 // Resources of a static library must be registered by name, outside any namespace.
 static void registerShellResources() {
     Q_INIT_RESOURCE(shell);
@@ -12,6 +14,9 @@ void initShellResources() {
 }
 
 QIcon programIcon() {
+    // Every window shares the one the application was given.
+    if (const QIcon given = QGuiApplication::windowIcon(); !given.isNull())
+        return given;
     initShellResources();
     QIcon icon;
     for (const int px : {16, 24, 32, 48, 64, 128, 256})

@@ -13,7 +13,8 @@
 
 namespace shell {
 
-frmSplash::frmSplash(SplashTimings timings, std::function<void()> showDocument, QWidget* parent)
+frmSplash::frmSplash(SplashTimings timings, std::function<void()> showDocument, QImage picture,
+                     QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       showDocument_(std::move(showDocument)), Image1_(new QLabel(this)), timer1_(new QTimer(this)),
       timer2_(new QTimer(this)), timings_(std::move(timings)) {
@@ -22,7 +23,11 @@ frmSplash::frmSplash(SplashTimings timings, std::function<void()> showDocument, 
     // The application's icon, set before: decoding it again costs the start 10 ms.
     setAttribute(Qt::WA_DeleteOnClose, false);
     Image1_->setObjectName(QStringLiteral("Image1"));
-    Image1_->setPixmap(QPixmap(QStringLiteral(":/shell/splash.jpg")));
+    // Not through the pixmap cache, which would keep the picture for the
+    // whole run; the decoder's plugin is loaded only when no picture is given.
+    if (picture.isNull())
+        picture = QImage(QStringLiteral(":/shell/splash.jpg"), "JPG");
+    Image1_->setPixmap(QPixmap::fromImage(picture));
     Image1_->setGeometry(0, 0, kSplashWidth, kSplashHeight);
     setFixedSize(kSplashWidth, kSplashHeight);
 
@@ -51,6 +56,8 @@ void frmSplash::Timer1_Timer() {
     timer1_->stop();
     timer2_->stop();
     close();
+    // The picture is not shown again.
+    Image1_->clear();
     emit closed();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 #include <functional>
@@ -26,7 +27,10 @@ struct SplashTimings {
 class frmSplash : public QWidget {
     Q_OBJECT
 public:
-    frmSplash(SplashTimings timings, std::function<void()> showDocument, QWidget* parent = nullptr);
+    // `picture` is the splash picture already decoded (the launcher holds
+    // one); without it the splash decodes its own.
+    frmSplash(SplashTimings timings, std::function<void()> showDocument, QImage picture = {},
+              QWidget* parent = nullptr);
 
     QTimer* Timer1() const { return timer1_; }
     QTimer* Timer2() const { return timer2_; }

@@ -1,12 +1,20 @@
 #pragma once
 
 // What the launcher hands the program it loads from its library.
+#include <cstdint>
+
 extern "C" {
 
 struct OstraStart {
-    // Takes the early splash picture off the screen; null when none shows.
+    // Takes the early splash picture off the screen, if it shows, and lets
+    // the system have back the memory of the picture below.
     void (*endEarlySplash)(void* context);
     void* context;
+    // The splash picture the launcher holds: rows of 0xffRRGGBB words,
+    // valid for the whole run; null when there is none.
+    const std::uint32_t* splashPixels;
+    int splashWidth;
+    int splashHeight;
 };
 
 // The program: the arguments as main has them, and what the launcher did.

@@ -53,10 +53,15 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "Ostra cannot load %s: %s\n", library.c_str(), ::dlerror());
         return 1;
     }
-    OstraStart start{nullptr, &splash};
-    if (splash)
-        start.endEarlySplash = [](void* context) {
-            static_cast<std::unique_ptr<launch::EarlySplash>*>(context)->reset();
-        };
+    const launch::Picture picture = launch::splashPicture();
+    OstraStart start{};
+    start.context = &splash;
+    start.endEarlySplash = [](void* context) {
+        static_cast<std::unique_ptr<launch::EarlySplash>*>(context)->reset();
+        launch::releaseSplashPicture();
+    };
+    start.splashPixels = picture.pixels;
+    start.splashWidth = picture.width;
+    start.splashHeight = picture.height;
     return run(argc, argv, &start);
 }
