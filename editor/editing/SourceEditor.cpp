@@ -186,6 +186,7 @@ QVariant SourceEditor::inputMethodQuery(Qt::InputMethodQuery query) const {
 }
 
 void SourceEditor::editing() {
+    lastEdit_.start();
     if (editPending_)
         return;
     editPending_ = true;

@@ -7,6 +7,8 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QElapsedTimer>
+
 #include <algorithm>
 #include <cstddef>
 #include <string>
@@ -55,6 +57,10 @@ public:
     // Caret to the start of the text, scrolled into view.
     void moveCaretToStart() override;
     long caretPosition() override { return SendScintilla(SCI_GETCURRENTPOS); }
+    // How long ago the text last changed. The event that changes it may go on
+    // long after (a key in a line of megabytes is laid out for half a
+    // second), and a pause in typing counts from the change.
+    qint64 msSinceEdit() const { return lastEdit_.isValid() ? lastEdit_.elapsed() : 0; }
     void setCaretPosition(long position) override {
         SendScintilla(SCI_GOTOPOS,
                       static_cast<unsigned long>(std::min(position, SendScintilla(SCI_GETLENGTH))));
@@ -92,7 +98,7 @@ signals:
     // A fresh, still empty document took the place of the old one.
     void documentReplaced();
     // The text changed: told once at the end of the input event that changed
-    // it, or soon after a change made from outside one.
+    // it, or soon after a change made from outside one (see msSinceEdit).
     void textEdited();
     // An edit was refused, the text left as it was: too little memory is left.
     void outOfMemory();
@@ -126,6 +132,7 @@ private:
 
     bool inEvent_ = false;
     bool editPending_ = false;
+    QElapsedTimer lastEdit_;
     LongLines longLines_;
     std::vector<Listener*> listeners_;
 };

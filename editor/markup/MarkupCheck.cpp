@@ -27,7 +27,7 @@ MarkupCheck::MarkupCheck(SourceEditor& coding, std::function<core::DocumentType(
     worker_.setInterval(0);
     connect(&pause_, &QTimer::timeout, this, &MarkupCheck::start);
     connect(&worker_, &QTimer::timeout, this, &MarkupCheck::slice);
-    connect(&coding_, &SourceEditor::textEdited, this, &MarkupCheck::schedule);
+    connect(&coding_, &SourceEditor::textEdited, this, [this] { restart(coding_.msSinceEdit()); });
     connect(&coding_, &Sci::SCN_DWELLSTART, this, &MarkupCheck::dwellStart);
     connect(&coding_, &Sci::SCN_DWELLEND, this, [] { QToolTip::hideText(); });
 }
@@ -53,6 +53,10 @@ void MarkupCheck::setEnabled(bool on) {
 }
 
 void MarkupCheck::schedule() {
+    restart(0);
+}
+
+void MarkupCheck::restart(qint64 paused) {
     if (!enabled_)
         return;
     // A check under way read text that is no longer there.
@@ -62,7 +66,8 @@ void MarkupCheck::schedule() {
     // 100 MB), whose check costs a second of idle time; a short page's
     // problems show at once.
     const auto megabytes = static_cast<int>(coding_.SendScintilla(Sci::SCI_GETLENGTH) >> 20);
-    pause_.start(std::min(pauseMs_ + 16 * megabytes, std::max(pauseMs_, 2000)));
+    const int pause = std::min(pauseMs_ + 16 * megabytes, std::max(pauseMs_, 2000));
+    pause_.start(static_cast<int>(std::max<qint64>(0, pause - paused)));
 }
 
 void MarkupCheck::start() {

@@ -38,6 +38,9 @@ signals:
     void notice(const QString& text);
 
 private:
+    // Checks again once `pauseMs_` (longer for a larger page) have passed
+    // since the text last changed, `paused` of them already.
+    void restart(qint64 paused);
     void start();
     void slice();
     void finish();

@@ -5,6 +5,7 @@
 #include "support/Menus.h"
 
 #include <QSignalSpy>
+#include <QThread>
 
 namespace {
 
@@ -91,4 +92,16 @@ TEST_F(MarkupWindowTest, GoToMatchingTagJumpsBetweenPartners) {
     EXPECT_EQ(caret(), 19); // inside </ul>
     key(Qt::Key_M, Qt::ControlModifier);
     EXPECT_EQ(caret(), 1);
+}
+
+TEST_F(MarkupWindowTest, ThePauseBeforeACheckCountsFromTheChangeNotFromTheEndOfTheEdit) {
+    window->aids().check().setTimings(1000, 1000);
+    coding->replaceText("<b>x</i>");
+    // The rest of a long edit (a key in a line of megabytes is laid out for
+    // half a second): the event loop is held after the change.
+    QThread::msleep(1100);
+    QSignalSpy checked(&window->aids().check(), &editor::MarkupCheck::problemsChanged);
+    // Checked at once, not after a second pause.
+    ASSERT_TRUE(checked.wait(700));
+    EXPECT_EQ(checked.last().first().toInt(), 2);
 }
