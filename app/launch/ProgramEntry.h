@@ -1,13 +1,13 @@
 #pragma once
 
-// What the launcher hands the program it loads from its library.
 #include <cstdint>
 
+// What the launcher hands the program it loads from its library.
 extern "C" {
 
 struct OstraStart {
-    // Takes the early splash picture off the screen, if it shows, and lets
-    // the system have back the memory of the picture below.
+    // Takes the early splash picture off the screen, if it shows, and the
+    // pages of the picture below out of resident memory (they stay readable).
     void (*endEarlySplash)(void* context);
     void* context;
     // The splash picture the launcher holds: rows of 0xffRRGGBB words,

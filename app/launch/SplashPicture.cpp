@@ -6,8 +6,7 @@
 #include <unistd.h>
 
 // The words the build decoded from the splash picture: its width, its
-// height, then its rows.
-// On pages of their own, which releaseSplashPicture gives back.
+// height, then its rows; on pages of their own (see releaseSplashPicture).
 asm(".section .rodata\n"
     ".balign 4096\n"
     ".global ostra_splash_words\n"
