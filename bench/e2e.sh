@@ -67,7 +67,7 @@ e2e_reader_stop() {
     [ -n "$E2E_READER" ] || return 0
     kill -TERM "$E2E_READER" 2>/dev/null || true
     wait "$E2E_READER" 2>/dev/null || true
-    grep -m1 'text-changed=' "$E2E_HOME/reader.out" | tr ' ' ','
+    grep 'text-changed=' "$E2E_HOME/reader.out" | tail -1 | tr ' ' ','
     E2E_READER=
 }
 

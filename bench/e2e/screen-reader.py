@@ -3,8 +3,9 @@
 
 Registers for the events a screen reader follows while the user types
 (text changed, caret moved, focus) and asks what one asks to announce them:
-the caret's offset and the character there. Counts the events on standard
-output when it ends (SIGTERM), so a run can tell that the editor was heard.
+the caret's offset and the character there. Writes the counts on standard
+output after each event and when it ends (SIGTERM), so a run can tell that
+the editor was heard even if the listener is stopped inside a call.
 """
 import signal
 import sys
@@ -13,6 +14,10 @@ import pyatspi
 from gi.repository import GLib
 
 counts = {"text-changed": 0, "caret-moved": 0, "focus": 0, "answered": 0}
+
+
+def tell():
+    print(" ".join(f"{k}={v}" for k, v in counts.items()), flush=True)
 
 
 def on_event(event):
@@ -30,10 +35,11 @@ def on_event(event):
             counts["focus"] += 1
     except Exception as error:  # an object gone meanwhile: not ours to judge
         print("error:", error, file=sys.stderr)
+    tell()
 
 
 def stop(*_):
-    print(" ".join(f"{k}={v}" for k, v in counts.items()), flush=True)
+    tell()
     pyatspi.Registry.stop()
     return False
 
