@@ -66,6 +66,12 @@ e2e_screen_reader() { # on|off
 e2e_reader_stop() {
     [ -n "$E2E_READER" ] || return 0
     kill -TERM "$E2E_READER" 2>/dev/null || true
+    # Its signal waits for a call under way to come back: not for ever.
+    for _ in $(seq 50); do
+        kill -0 "$E2E_READER" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$E2E_READER" 2>/dev/null || true
     wait "$E2E_READER" 2>/dev/null || true
     grep 'text-changed=' "$E2E_HOME/reader.out" | tail -1 | tr ' ' ','
     E2E_READER=

@@ -5,7 +5,7 @@ Registers for the events a screen reader follows while the user types
 (text changed, caret moved, focus) and asks what one asks to announce them:
 the caret's offset and the character there. Writes the counts on standard
 output after each event and when it ends (SIGTERM), so a run can tell that
-the editor was heard even if the listener is stopped inside a call.
+the editor was heard even if the listener has to be killed inside a call.
 """
 import signal
 import sys

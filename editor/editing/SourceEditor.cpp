@@ -121,38 +121,6 @@ bool SourceEditor::loadFrom(DocumentReader& reader) {
     return true;
 }
 
-int SourceEditor::charPosition(long bytePosition) {
-    return static_cast<int>(SendScintilla(SCI_COUNTCHARACTERS, 0UL, bytePosition));
-}
-
-long SourceEditor::bytePosition(int charPosition) {
-    return SendScintilla(SCI_POSITIONRELATIVE, 0UL, static_cast<long>(charPosition));
-}
-
-int SourceEditor::selStart() {
-    return charPosition(SendScintilla(SCI_GETSELECTIONSTART));
-}
-
-int SourceEditor::selLength() {
-    const long start = SendScintilla(SCI_GETSELECTIONSTART);
-    const long end = SendScintilla(SCI_GETSELECTIONEND);
-    return static_cast<int>(
-        SendScintilla(SCI_COUNTCHARACTERS, static_cast<unsigned long>(start), end));
-}
-
-void SourceEditor::setSelection(int startChar, int lengthChars) {
-    const long start = bytePosition(startChar);
-    long end = SendScintilla(SCI_POSITIONRELATIVE, static_cast<unsigned long>(start),
-                             static_cast<long>(lengthChars));
-    if (end == 0 && lengthChars > 0)
-        end = SendScintilla(SCI_GETLENGTH); // past the end: up to the end
-    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(start), end);
-}
-
-int SourceEditor::textLength() {
-    return charPosition(SendScintilla(SCI_GETLENGTH));
-}
-
 void SourceEditor::selectWholeText() {
     const long length = SendScintilla(SCI_GETLENGTH);
     // Not SCI_SETSEL: it also copies the selection at once into the X11

@@ -25,19 +25,25 @@ std::optional<IdTable::Place> IdTable::firstOrKeep(std::string_view id, Place he
     const std::uint64_t value = (digest.value() | kInUse) & ~kMoved;
     if (slotCount() == 0)
         block_ = platform::MappedBlock(kFirstSlots * sizeof(Slot));
-    // Open addressing, linear probing; the table is at most four fifths full.
-    Slot* slot = table();
-    const std::size_t mask = slotCount() - 1;
-    for (std::size_t i = home(value, mask);; i = (i + 1) & mask) {
+    // Open addressing, linear probing; the table is at most four fifths full,
+    // grown before a new id would fill it more, so that a growth refused for
+    // want of memory leaves it as it was, the id not kept.
+    for (;;) {
+        Slot* slot = table();
+        const std::size_t mask = slotCount() - 1;
+        std::size_t i = home(value, mask);
+        while (slot[i].digest != 0 && slot[i].digest != value)
+            i = (i + 1) & mask;
         if (slot[i].digest == value)
             return slot[i].at;
-        if (slot[i].digest != 0)
-            continue;
         if (kept_ >= most)
             return std::nullopt;
-        slot[i] = {value, here};
-        if (++kept_ * 5 > slotCount() * 4)
+        if ((kept_ + 1) * 5 > slotCount() * 4) {
             grow();
+            continue; // its place in the larger table
+        }
+        slot[i] = {value, here};
+        ++kept_;
         return std::nullopt;
     }
 }
