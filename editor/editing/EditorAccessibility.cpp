@@ -73,7 +73,7 @@ void EditorEvents::modified(int position, int type, int length) {
     if (type & Sci::SC_MOD_BEFOREINSERT) {
         // Its text is told once it is in: at the next notice, or when the
         // event loop comes back.
-        insertion_ = {position, length, offset};
+        insertion_ = {position, length, offset, editor_.SendScintilla(Sci::SCI_GETDOCPOINTER)};
         QMetaObject::invokeMethod(this, &EditorEvents::tellInsertion, Qt::QueuedConnection);
     } else if (type & Sci::SC_MOD_BEFOREDELETE) {
         QByteArray removed(length + 1, Qt::Uninitialized);
@@ -90,6 +90,11 @@ void EditorEvents::tellInsertion() {
     if (insertion_.position < 0)
         return;
     const Insertion insertion = std::exchange(insertion_, {});
+    // A file opened since (in the same event, as at the start) put another
+    // text in its place, without notices: the insertion is gone with the old.
+    if (editor_.SendScintilla(Sci::SCI_GETDOCPOINTER) != insertion.document ||
+        insertion.position + insertion.length > editor_.SendScintilla(Sci::SCI_GETLENGTH))
+        return;
     QByteArray inserted(static_cast<qsizetype>(insertion.length + 1), Qt::Uninitialized);
     editor_.SendScintilla(Sci::SCI_GETTEXTRANGE, insertion.position,
                           insertion.position + insertion.length, inserted.data());

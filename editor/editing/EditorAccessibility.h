@@ -48,6 +48,7 @@ private:
         long position = -1; // -1: none waiting
         long length = 0;
         int offset = 0;
+        long document = 0; // the text it went into
     } insertion_;
     int caret_ = -1; // the offset last told, -1 when it must be told again
     long caretPosition_ = -1;

@@ -5,6 +5,8 @@
 #include "support/DocumentWindowTest.h"
 
 #include <QAccessible>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -131,4 +133,26 @@ TEST_F(EditorAccessibilityTest, TypingDeletingAndSelectingAreToldWithTheirOffset
     EXPECT_EQ(coding->SendScintilla(SCI::SCI_GETMODEVENTMASK) &
                   (SCI::SC_MOD_INSERTTEXT | SCI::SC_MOD_DELETETEXT),
               0);
+}
+
+TEST_F(EditorAccessibilityTest, AFileShorterThanTheTextTypedBeforeItOpensWithoutACrash) {
+    QStringList heard;
+    EditorEvents events(*coding, [&heard](QAccessibleEvent& event) {
+        if (event.type() == QAccessible::TextInserted)
+            heard << static_cast<QAccessibleTextInsertEvent&>(event).textInserted();
+    });
+    events.accessibilityActiveChanged(true);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("short.html"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<p>x</p>");
+    file.close();
+    // As at a start with a file named: the default page goes in, then the
+    // file takes its place before the event loop comes back.
+    coding->replaceText(std::string(200, 'a'));
+    ASSERT_TRUE(window->OpenFile(path));
+    QApplication::processEvents();
+    EXPECT_EQ(text(), QByteArray("<p>x</p>"));
+    EXPECT_FALSE(heard.contains(QString(200, QLatin1Char('a'))));
 }
