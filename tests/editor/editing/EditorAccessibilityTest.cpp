@@ -3,9 +3,9 @@
 #include "editor/editing/EditorAccessibility.h"
 #include "editor/editing/TextOffsets.h"
 #include "support/DocumentWindowTest.h"
+#include "support/Files.h"
 
 #include <QAccessible>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -144,10 +144,7 @@ TEST_F(EditorAccessibilityTest, AFileShorterThanTheTextTypedBeforeItOpensWithout
     events.accessibilityActiveChanged(true);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("short.html"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<p>x</p>");
-    file.close();
+    writeRaw(path, "<p>x</p>");
     // As at a start with a file named: the default page goes in, then the
     // file takes its place before the event loop comes back.
     coding->replaceText(std::string(200, 'a'));
